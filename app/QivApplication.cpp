@@ -1,0 +1,85 @@
+// The program's run from start to end.
+#include "app/QivApplication.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/CommandLine.h"
+#include "app/InstallDialog.h"
+#include "app/InstanceControl.h"
+#include "app/ProgramKeys.h"
+#include "app/ShellServices.h"
+#include "app/Shortcuts.h"
+#include "framework/GdiObjects.h"
+#include "framework/ShowMessage.h"
+#include "panel/PanelWindow.h"
+#include "resources/resource.h"
+
+namespace qiv {
+namespace {
+
+int ScreenBitsPerPixel() {
+  UniqueMemoryDc dc = MakeMemoryDc(nullptr);
+  return dc ? ::GetDeviceCaps(dc.Get(), BITSPIXEL) : 0;
+}
+
+}  // namespace
+
+QivApplication::QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons)
+    : registry_(registry), settings_(settings), icons_(icons) {}
+
+int QivApplication::Run(const std::string& commandLine) {
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const RunKind kind = RunKindFromCommandLine(commandLine);
+  if (ScreenBitsPerPixel() < 8) {
+    ShowMessage(nullptr, IDS_NEED_256_COLORS, MB_OK);
+  } else if (kind == RunKind::Uninstall) {
+    UninstallRun();
+  } else if (kind == RunKind::Normal || InstallRun()) {
+    NormalRun();
+  }
+  icons_.DestroyRegisteredIcons();
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return 0;
+}
+
+bool QivApplication::UninstallRun() {
+  if (IsInstanceRunning(nullptr)) return false;
+  if (ShowMessage(nullptr, IDS_CONFIRM_UNINSTALL, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+  DeleteProgramKeys(registry_);
+  DeleteShortcut(kDesktopFolder);
+  DeleteShortcut(kStartupFolder);
+  StartCleanupBatch();
+  // Nothing may write the keys back before the process ends.
+  settings_.SetSettingsSaveBlocked();
+  ShowMessage(nullptr, IDS_UNINSTALLED, MB_OK);
+  return false;
+}
+
+bool QivApplication::InstallRun() {
+  InstallDialog dialog;
+  if (dialog.DoModal(nullptr) != IDOK) return false;
+  WriteUninstallEntry(registry_, GetProgramPath());
+  if (dialog.addDesktopShortcut) CreateShortcut(kDesktopFolder);
+  if (dialog.addToStartupFolder) CreateShortcut(kStartupFolder);
+  return dialog.runNow;
+}
+
+void QivApplication::NormalRun() {
+  if (NamedMutexExists(kInstanceMutexName)) {
+    ShowMessage(nullptr, IDS_ALREADY_RUNNING, MB_OK);
+    return;
+  }
+  // Not verified: the program runs even without it.
+  HANDLE instanceMutex = ::CreateMutexA(nullptr, TRUE, kInstanceMutexName);
+
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  PanelWindow panel(settings_, registry_, icons_);
+  panel.DoModal(nullptr);
+
+  if (instanceMutex != nullptr) ::CloseHandle(instanceMutex);
+}
+
+}  // namespace qiv

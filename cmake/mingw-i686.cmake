@@ -1,0 +1,5 @@
+# Cross toolchain: 32-bit Windows with MinGW-w64 (built and linked here, run on real Windows only).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(QIV_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,6 @@
+# Cross toolchain: 64-bit Windows with MinGW-w64. The -posix compilers are the
+# ones GoogleTest builds with (std::thread and std::mutex need winpthreads).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QIV_MINGW_TRIPLE x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,49 @@
+// The test's side of the helper program.
+#include "tests/e2e/harness/HelperClient.h"
+
+#include "tests/e2e/harness/Wait.h"
+#include "tests/e2e/harness/WindowQueries.h"
+#include "tests/e2e/helper/HelperProtocol.h"
+
+#include <sstream>
+
+namespace qiv::e2e {
+
+bool HelperClient::Start() {
+  if (!process_.Start(BinaryDirectory() + "E2EHelper.exe")) return false;
+  return PollUntil([this] {
+    for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, kControlClass, nullptr); window != nullptr;
+         window = ::FindWindowExA(HWND_MESSAGE, window, kControlClass, nullptr)) {
+      if (WindowProcessId(window) == process_.Id()) {
+        control_ = window;
+        return true;
+      }
+    }
+    return false;
+  });
+}
+
+LRESULT HelperClient::Command(const std::string& command) {
+  COPYDATASTRUCT data = {};
+  data.dwData = kCommandData;
+  data.cbData = static_cast<DWORD>(command.size());
+  data.lpData = const_cast<char*>(command.data());
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutA(control_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
+                             &result)) {
+    return 0;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+HWND HelperClient::Open(const std::string& fields) {
+  return reinterpret_cast<HWND>(Command("open|" + fields));
+}
+
+bool HelperClient::Focus(HWND window) {
+  std::ostringstream command;
+  command << "focus|hwnd=" << reinterpret_cast<ULONG_PTR>(window);
+  return Command(command.str()) != 0;
+}
+
+}  // namespace qiv::e2e

@@ -1,0 +1,23 @@
+// Real key presses through SendInput.
+#include "tests/e2e/harness/Keyboard.h"
+
+#include <vector>
+
+namespace qiv::e2e {
+
+bool PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD key, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  for (WORD key : keys) add(key, 0);
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) add(*key, KEYEVENTF_KEYUP);
+  return ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+}  // namespace qiv::e2e

@@ -1,0 +1,50 @@
+// Qiv.exe as the tests drive it.
+#include "tests/e2e/harness/QivProcess.h"
+
+#include "tests/e2e/harness/Wait.h"
+#include "tests/e2e/harness/WindowQueries.h"
+
+namespace qiv::e2e {
+namespace {
+
+constexpr int kScreenButtonListId = 1000;
+constexpr WPARAM kCloseCommand = 32772;
+
+}  // namespace
+
+bool QivProcess::Start(const std::string& arguments) { return StartFrom(BinaryDirectory() + "Qiv.exe", arguments); }
+
+bool QivProcess::StartFrom(const std::string& executable, const std::string& arguments) {
+  return process_.Start(executable, arguments);
+}
+
+HWND QivProcess::Panel() const {
+  for (HWND window : TopLevelWindowsOf(process_.Id())) {
+    if (ClassName(window) == "#32770" && ::GetDlgItem(window, kScreenButtonListId) != nullptr) return window;
+  }
+  return nullptr;
+}
+
+HWND QivProcess::WaitForPanel() {
+  HWND panel = nullptr;
+  PollUntil([&] { return (panel = Panel()) != nullptr && ::IsWindowVisible(panel); }, 10000);
+  return panel;
+}
+
+HWND QivProcess::WaitForMessageBox(const std::string& textPart) {
+  HWND box = nullptr;
+  PollUntil([&] { return (box = FindMessageBox(process_.Id(), kMessageBoxCaption, textPart)) != nullptr; });
+  return box;
+}
+
+bool QivProcess::Close() {
+  HWND panel = Panel();
+  if (panel == nullptr) return false;
+  ::PostMessageA(panel, WM_COMMAND, kCloseCommand, 0);
+  HWND question = WaitForMessageBox("Do you really want to close Qivdesk?");
+  if (question == nullptr) return false;
+  PressDialogButton(question, IDYES);
+  return process_.WaitForExit(10000);
+}
+
+}  // namespace qiv::e2e

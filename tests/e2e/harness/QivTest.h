@@ -1,0 +1,23 @@
+// Base fixture of the end-to-end tests: a clean "Software\Brevik\Qiv" key before each
+// test, and every process the test started ended afterwards, also when it fails.
+#pragma once
+
+#include "tests/e2e/harness/HelperClient.h"
+#include "tests/e2e/harness/QivProcess.h"
+#include "tests/e2e/harness/TestRegistry.h"
+#include "tests/e2e/harness/Wait.h"
+#include "tests/e2e/harness/WindowQueries.h"
+
+#include <gtest/gtest.h>
+
+namespace qiv::e2e {
+
+class QivTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, kQivKey)); }
+
+  QivProcess qiv_;
+  HelperClient helper_;
+};
+
+}  // namespace qiv::e2e

@@ -1,0 +1,19 @@
+// Files and folders as the tests check them: special folders, shortcut targets, copies.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace qiv::e2e {
+
+// The path of a shell folder (CSIDL), ending in a backslash; empty if unknown.
+std::string SpecialFolder(int folder);
+// The system's temporary folder, ending in a backslash.
+std::string TempFolder();
+bool FileExists(const std::string& path);
+std::string ReadWholeFile(const std::string& path);
+// The target of a shell link file; empty if it cannot be read. COM must be initialised.
+std::string ShortcutTarget(const std::string& linkPath);
+
+}  // namespace qiv::e2e

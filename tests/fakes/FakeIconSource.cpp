@@ -1,6 +1,8 @@
 // An icon source for tests.
 #include "tests/fakes/FakeIconSource.h"
 
+#include <utility>
+
 namespace qiv {
 
 IconHandle FakeIconSource::Make(std::string source) {

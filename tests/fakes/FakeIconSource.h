@@ -6,7 +6,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/IconSource.h"

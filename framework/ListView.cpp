@@ -1,11 +1,15 @@
 // A list-view control, through its messages.
 #include "framework/ListView.h"
 
+#include <algorithm>
+
 namespace qiv {
 namespace {
 
-// Item texts are read in steps of this; a longer text is read again with a larger buffer.
+// Item texts are read with a buffer of this size first, and again with a doubled one while they fill it,
+// up to the last size.
 constexpr std::size_t kTextStep = 260;
+constexpr std::size_t kMaxText = 260 * 256;
 
 }  // namespace
 
@@ -67,11 +71,11 @@ std::string ListView::ItemText(int index, int subItem) const {
     item.iSubItem = subItem;
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(size);
-    const auto length = static_cast<std::size_t>(
-        Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    const LRESULT copied = Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const std::size_t length = copied > 0 ? static_cast<std::size_t>(copied) : 0;
     // A text that filled the buffer may have been cut short.
-    if (length + 1 < size) {
-      text.resize(length);
+    if (length + 1 < size || size >= kMaxText) {
+      text.resize(std::min(length, size - 1));
       return text;
     }
   }
@@ -92,9 +96,12 @@ bool ListView::ItemRect(int index, int code, RECT& rect) const {
 std::vector<int> ListView::SelectedItems() const {
   std::vector<int> selected;
   for (int index = -1;;) {
-    index = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(index), MAKELPARAM(LVNI_SELECTED, 0)));
-    if (index < 0) return selected;
-    selected.push_back(index);
+    const int next =
+        static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(index), MAKELPARAM(LVNI_SELECTED, 0)));
+    // -1 ends the walk; a control that is gone answers 0 every time, which must not count as progress.
+    if (next <= index) return selected;
+    selected.push_back(next);
+    index = next;
   }
 }
 

@@ -50,6 +50,7 @@ bool PanelWindow::OnInitDialog() {
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(panelIcon_));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(panelIcon_));
 
+  holder_.Start();
   QivhookInit(Handle(), ::GetCurrentProcessId());
 
   ScreenList stored(icons_);
@@ -119,6 +120,7 @@ LRESULT PanelWindow::OnCloseCommand(WPARAM, LPARAM) {
 
 LRESULT PanelWindow::OnDestroy(WPARAM, LPARAM) {
   QivhookCleanup();
+  holder_.Stop();
   return NotHandled();
 }
 

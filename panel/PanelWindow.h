@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "engine/ScreenList.h"
 #include "framework/Dialog.h"
+#include "panel/HolderWindow.h"
 #include "platform/IconSource.h"
 #include "platform/Registry.h"
 
@@ -36,6 +37,7 @@ class PanelWindow final : public Dialog {
   IconSource& icons_;
   ScreenList screenList_;
   HICON panelIcon_ = nullptr;
+  HolderThread holder_;
 };
 
 }  // namespace qiv

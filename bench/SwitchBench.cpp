@@ -1,0 +1,135 @@
+// QivBench.exe: how long a screen switch of Qiv.exe takes with N windows of another process
+// on the screen being left, beside what the same hides and shows cost when done directly
+// with ShowWindow; and how much processor time Qiv.exe uses while idle.
+// Prints one line per figure: name, value, unit.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/harness/HelperClient.h"
+#include "tests/e2e/harness/Keyboard.h"
+#include "tests/e2e/harness/QivProcess.h"
+#include "tests/e2e/harness/TestRegistry.h"
+#include "tests/e2e/harness/Wait.h"
+
+namespace qiv::e2e {
+namespace {
+
+constexpr int kSwitchesPerSize = 21;
+constexpr unsigned kSwitchDeadlineMs = 10000;
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+bool AllVisible(const std::vector<HWND>& windows, bool visible) {
+  return std::all_of(windows.begin(), windows.end(),
+                     [visible](HWND window) { return (::IsWindowVisible(window) != FALSE) == visible; });
+}
+
+void Print(const std::string& name, double value, const char* unit) {
+  std::printf("%s %.1f %s\n", name.c_str(), value, unit);
+  std::fflush(stdout);
+}
+
+std::vector<HWND> OpenWindows(HelperClient& helper, int count) {
+  std::vector<HWND> windows;
+  for (int i = 0; i < count; ++i) {
+    HWND window = helper.Open("title=Bench window " + std::to_string(i) + "|x=" + std::to_string(20 + i % 40 * 10) +
+                              "|y=" + std::to_string(20 + i % 30 * 10));
+    if (window != nullptr) windows.push_back(window);
+  }
+  return windows;
+}
+
+void CloseWindows(const std::vector<HWND>& windows) {
+  for (HWND window : windows) ::PostMessageA(window, WM_CLOSE, 0, 0);
+  PollUntil([&] { return std::none_of(windows.begin(), windows.end(), ::IsWindow); });
+}
+
+// Time of one switch: from the hot key until every window is in the expected state.
+double TimedSwitch(WORD screenKey, const std::vector<HWND>& windows, bool expectVisible, bool& completed) {
+  const double start = Now();
+  PressChord({VK_CONTROL, VK_MENU, screenKey});
+  completed = PollUntil([&] { return AllVisible(windows, expectVisible); }, kSwitchDeadlineMs);
+  return Now() - start;
+}
+
+// The platform's own cost: the same hides and shows with plain ShowWindow calls.
+double TimedDirectFlip(const std::vector<HWND>& windows, bool show) {
+  const double start = Now();
+  for (HWND window : windows) ::ShowWindow(window, show ? SW_SHOWNA : SW_HIDE);
+  PollUntil([&] { return AllVisible(windows, show); }, kSwitchDeadlineMs);
+  return Now() - start;
+}
+
+double ProcessCpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0.0;
+  auto ms = [](const FILETIME& time) {
+    return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000.0;
+  };
+  return ms(kernel) + ms(user);
+}
+
+int Run() {
+  DeleteKeyTree(HKEY_CURRENT_USER, kQivKey);
+  HelperClient helper;
+  QivProcess qiv;
+  if (!helper.Start() || !qiv.Start() || qiv.WaitForPanel() == nullptr) {
+    std::fprintf(stderr, "bench: could not start Qiv.exe and the helper\n");
+    return 1;
+  }
+  for (int count : {10, 50, 100}) {
+    const std::vector<HWND> windows = OpenWindows(helper, count);
+    std::vector<double> switches;
+    std::vector<double> direct;
+    bool allCompleted = true;
+    for (int round = 0; round < kSwitchesPerSize; ++round) {
+      bool completed = false;
+      switches.push_back(TimedSwitch('2', windows, false, completed));
+      allCompleted = allCompleted && completed;
+      switches.push_back(TimedSwitch('1', windows, true, completed));
+      allCompleted = allCompleted && completed;
+      direct.push_back(TimedDirectFlip(windows, false));
+      direct.push_back(TimedDirectFlip(windows, true));
+    }
+    const std::string n = std::to_string(count);
+    const double switchMs = Median(switches);
+    const double platformMs = Median(direct);
+    Print("switch_ms_n" + n, switchMs, "ms");
+    Print("platform_ms_n" + n, platformMs, "ms");
+    Print("switch_ratio_n" + n, platformMs > 0 ? switchMs / platformMs : 0.0, "x");
+    if (!allCompleted) std::printf("switch_incomplete_n%s 1 flag\n", n.c_str());
+    if (count == 100) {
+      const double before = ProcessCpuMs(qiv.Process().Handle());
+      const double start = Now();
+      PollUntil([] { return false; }, 10000);
+      const double used = ProcessCpuMs(qiv.Process().Handle()) - before;
+      Print("idle_cpu_percent", 100.0 * used / (Now() - start), "%");
+    }
+    CloseWindows(windows);
+  }
+  qiv.Close();
+  return 0;
+}
+
+}  // namespace
+}  // namespace qiv::e2e
+
+int main() { return qiv::e2e::Run(); }

@@ -25,8 +25,10 @@ int ScreenBitsPerPixel() {
 
 }  // namespace
 
-QivApplication::QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons)
-    : registry_(registry), settings_(settings), icons_(icons) {}
+QivApplication::QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons,
+                               const EnginePlatform& platform, WindowTracker& tracker, SwitchEngine& engine)
+    : registry_(registry), settings_(settings), icons_(icons), platform_(platform), tracker_(tracker),
+      engine_(engine) {}
 
 int QivApplication::Run(const std::string& commandLine) {
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -76,7 +78,7 @@ void QivApplication::NormalRun() {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  PanelWindow panel(settings_, registry_, icons_);
+  PanelWindow panel(settings_, registry_, icons_, platform_, tracker_, engine_);
   panel.DoModal(nullptr);
 
   if (instanceMutex != nullptr) ::CloseHandle(instanceMutex);

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "engine/EnginePlatform.h"
+#include "engine/SwitchEngine.h"
+#include "engine/WindowTracker.h"
 #include "platform/Registry.h"
 #include "platform/win32/Win32IconSource.h"
 
@@ -12,7 +15,9 @@ namespace qiv {
 
 class QivApplication {
  public:
-  QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons);
+  // The engine and its services live for the whole process: a worker thread may outlast the panel.
+  QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons, const EnginePlatform& platform,
+                 WindowTracker& tracker, SwitchEngine& engine);
 
   // The whole run; answers the process exit code.
   int Run(const std::string& commandLine);
@@ -26,6 +31,9 @@ class QivApplication {
   Registry& registry_;
   Settings& settings_;
   Win32IconSource& icons_;
+  const EnginePlatform& platform_;
+  WindowTracker& tracker_;
+  SwitchEngine& engine_;
 };
 
 }  // namespace qiv

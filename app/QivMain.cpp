@@ -4,9 +4,17 @@
 
 #include "app/QivApplication.h"
 #include "app/Settings.h"
+#include "engine/SwitchEngine.h"
+#include "engine/WindowTracker.h"
 #include "framework/Program.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32HookLock.h"
 #include "platform/win32/Win32IconSource.h"
+#include "platform/win32/Win32ProgramProcess.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SoundPlayer.h"
+#include "platform/win32/Win32WorkerThreads.h"
 
 namespace {
 
@@ -22,6 +30,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   qiv::Win32Registry registry;
   qiv::Settings settings(registry, WorkArea(), ::GetSystemMetrics(SM_CYCAPTION));
   qiv::Win32IconSource icons(qiv::ProgramInstance());
-  qiv::QivApplication application(registry, settings, icons);
+
+  qiv::Win32Desktop desktop;
+  qiv::Win32Clock clock;
+  qiv::Win32WorkerThreads workers;
+  qiv::Win32HookLock hookLock;
+  qiv::Win32ProgramProcess process;
+  qiv::Win32SoundPlayer sound;
+  const qiv::EnginePlatform platform{desktop, clock, workers, hookLock, process, sound};
+  qiv::WindowTracker tracker(platform, settings);
+  qiv::SwitchEngine engine(platform, tracker);
+
+  qiv::QivApplication application(registry, settings, icons, platform, tracker, engine);
   return application.Run(::GetCommandLineA());
 }

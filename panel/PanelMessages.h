@@ -1,12 +1,19 @@
-// Window messages that other windows of the program post to the panel.
+// Window messages of the panel: those other windows of the program post to it, and those
+// it posts to itself.
 #pragma once
 
 #include <windows.h>
 
 namespace qiv {
 
+// Open the application list for the screen wParam (a right click on its button).
+constexpr UINT WM_SCREEN_BUTTON_RCLICK = WM_USER + 4;
 // Copy the panel's window rectangle into MainWndPos and save the settings; posted after the panel was moved
 // or resized with the mouse.
 constexpr UINT WM_SAVE_PANEL_POS = WM_USER + 7;
+// Re-register the tooltip tools of the screen buttons.
+constexpr UINT WM_REFRESH_TOOLTIPS = WM_USER + 13;
+// The first layout, then the screen-state and blink timers.
+constexpr UINT WM_PANEL_STARTED = WM_USER + 14;
 
 }  // namespace qiv

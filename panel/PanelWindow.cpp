@@ -1,18 +1,40 @@
 // The panel: the program's main window, run as a modal dialog for as long as the program runs.
 #include "panel/PanelWindow.h"
 
+#include <vector>
+
 #include "app/ShellServices.h"
+#include "controls/AboutDialog.h"
+#include "controls/SplashWindow.h"
 #include "framework/GdiObjects.h"
 #include "framework/Menu.h"
+#include "framework/PaintScope.h"
 #include "framework/Program.h"
+#include "framework/SelectGuard.h"
 #include "framework/ShowMessage.h"
 #include "hooklib/Qivhook.h"
+#include "panel/HotKeyRouting.h"
+#include "panel/LockDialog.h"
+#include "panel/PanelGrid.h"
+#include "panel/PanelMessages.h"
+#include "platform/win32/Win32Desktop.h"
 #include "resources/resource.h"
-
-#include <vector>
 
 namespace qiv {
 namespace {
+
+constexpr UINT_PTR kVisibilityTimer = 1;
+constexpr UINT kVisibilityPeriodMs = 200;
+constexpr UINT_PTR kScreenStateTimer = 300;
+constexpr UINT kScreenStatePeriodMs = 500;
+constexpr UINT_PTR kBlinkTimer = 400;
+constexpr UINT kBlinkPeriodMs = 500;
+
+// The panel stays shown while the cursor is this close to it, the grip while it is this close to the grip.
+constexpr int kPanelPointedMargin = 10;
+constexpr int kResizerNearMargin = 50;
+// The grip's anchor is this far inside its top-left corner and sits on the panel's corner.
+constexpr int kResizerAnchor = 7;
 
 struct MainMenuItem {
   UINT command;
@@ -24,59 +46,406 @@ constexpr MainMenuItem kMainMenuItems[] = {
     {IDM_ABOUT, IDB_MENU_ABOUT},       {IDM_CLOSE, IDB_MENU_CLOSE},
 };
 
-// Commands whose windows are not part of the program yet.
-constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS, IDM_LOCK, IDM_ABOUT};
+// The settings dialogs are not part of the program yet.
+constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS};
+
+int Cell() { return ::GetSystemMetrics(SM_CYCAPTION); }
+
+RECT WorkArea() {
+  RECT area = {};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+RECT WindowRect(HWND window) {
+  RECT rect = {};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
+// Shows or hides without activating anything: ShowWindow(SW_HIDE) would activate another window.
+void SetVisibleWithoutActivation(HWND window, bool visible) {
+  ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                     (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
 
 }  // namespace
 
 QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
-  QIV_ON_MESSAGE(WM_RBUTTONDOWN, OnRightButtonDown)
-  QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
+  // The lock gate comes first: every command passes it before its own handler runs.
+  QIV_ON_MESSAGE(WM_COMMAND, OnLockGate)
+  QIV_ON_COMMAND(IDC_SCREEN_BUTTONS, LBN_SELCHANGE, OnScreenSelected)
   QIV_ON_COMMAND(IDC_MAIN_MENU, BN_CLICKED, OnMainMenu)
   QIV_ON_COMMAND(IDC_MAIN_MENU, 1, OnMainMenu)
+  QIV_ON_COMMAND(IDM_LOCK, 0, OnLockCommand)
   QIV_ON_COMMAND(IDM_HELP, 0, OnHelpCommand)
+  QIV_ON_COMMAND(IDM_ABOUT, 0, OnAboutCommand)
   QIV_ON_COMMAND(IDM_CLOSE, 0, OnCloseCommand)
+  QIV_ON_MESSAGE(kWmHookKeyPressed, OnKeyReported)
+  QIV_ON_MESSAGE(kWmHookWindowShown, OnWindowShown)
+  QIV_ON_MESSAGE(WM_PANEL_STARTED, OnPanelStarted)
+  QIV_ON_MESSAGE(WM_SAVE_PANEL_POS, OnSavePanelPosition)
+  QIV_ON_MESSAGE(WM_REFRESH_TOOLTIPS, OnRefreshTooltips)
+  QIV_ON_MESSAGE(WM_TIMER, OnTimer)
+  QIV_ON_MESSAGE(WM_SIZE, OnSize)
+  QIV_ON_MESSAGE(WM_MOVE, OnMove)
+  QIV_ON_MESSAGE(WM_PAINT, OnPaint)
+  QIV_ON_MESSAGE(WM_LBUTTONDOWN, OnLeftButtonDown)
+  QIV_ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
+  QIV_ON_MESSAGE(WM_LBUTTONUP, OnLeftButtonUp)
+  QIV_ON_MESSAGE(WM_RBUTTONDOWN, OnRightButtonDown)
+  QIV_ON_MESSAGE(WM_ACTIVATE, OnActivate)
+  QIV_ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+  QIV_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+  QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
 QIV_END_MESSAGE_MAP()
 
-PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& icons)
-    : Dialog(IDD_PANEL), settings_(settings), registry_(registry), icons_(icons), screenList_(icons) {}
+PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& icons, const EnginePlatform& platform,
+                         WindowTracker& tracker, SwitchEngine& engine)
+    : Dialog(IDD_PANEL),
+      settings_(settings),
+      registry_(registry),
+      icons_(icons),
+      tracker_(tracker),
+      engine_(engine),
+      model_(engine, tracker, platform, icons, registry, settings, *this),
+      operations_(engine, tracker, model_, platform, settings),
+      screenButtons_(model_, tracker, settings),
+      mainMenu_(BitmapButton::kDownArrow),
+      resizer_(*this) {}
 
 bool PanelWindow::OnInitDialog() {
   Dialog::OnInitDialog();
+  mainMenu_.SubclassDlgItem(Handle(), IDC_MAIN_MENU);
+  screenButtons_.SubclassDlgItem(Handle(), IDC_SCREEN_BUTTONS);
   const LONG exStyle = ::GetWindowLongA(Handle(), GWL_EXSTYLE);
-  // A tool window without the app-window style has no taskbar button.
+  ::SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
+  ::SetTimer(Handle(), kVisibilityTimer, kVisibilityPeriodMs, nullptr);
+  // Without the app-window style a tool window has no taskbar button.
   ::SetWindowLongA(Handle(), GWL_EXSTYLE, (exStyle | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
   panelIcon_ = ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_QIV));
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(panelIcon_));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(panelIcon_));
+  resizer_.Create(Handle());
 
-  holder_.Start();
+  engine_.SetHolderWindow(ToWindowHandle(holder_.Start()));
   QivhookInit(Handle(), ::GetCurrentProcessId());
 
   ScreenList stored(icons_);
   stored.Load(registry_);
-  ApplyScreenList(stored);
+  model_.ApplyScreenList(stored);
 
-  const Settings::Rect& position = settings_.MainWndPos;
-  ::SetWindowPos(Handle(), settings_.AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, position.left, position.top,
-                 position.right - position.left, position.bottom - position.top, SWP_NOACTIVATE);
+  SplashWindow::Open();
+  Post(WM_PANEL_STARTED);
+  // Nothing shows until the first layout.
+  ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
-}
-
-void PanelWindow::ApplyScreenList(const ScreenList& newList) {
-  screenList_.CopyFrom(newList);
-  screenList_.Save(registry_, settings_.SettingsSaveBlocked());
-  HWND buttons = DlgItem(IDC_SCREEN_BUTTONS);
-  ::SendMessageA(buttons, LB_RESETCONTENT, 0, 0);
-  for (int i = 0; i < screenList_.Count(); ++i) {
-    ::SendMessageA(buttons, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(screenList_.Name(i).c_str()));
-  }
-  ::SendMessageA(buttons, LB_SETCURSEL, 0, 0);
 }
 
 void PanelWindow::OnOK() {}
 
 void PanelWindow::OnCancel() {}
+
+// --- PanelView ------------------------------------------------------------------------------
+
+void PanelWindow::HideAppList() {}
+
+int PanelWindow::ScreenSelection() {
+  return static_cast<int>(::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_GETCURSEL, 0, 0));
+}
+
+void PanelWindow::SetScreenSelection(int index) {
+  ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void PanelWindow::ResetScreenButtons() { ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_RESETCONTENT, 0, 0); }
+
+void PanelWindow::AddScreenButton(const std::string& name) {
+  ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+}
+
+void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(DlgItem(IDC_SCREEN_BUTTONS), nullptr, FALSE); }
+
+void PanelWindow::ApplyLayout() {
+  const int cell = Cell();
+  HWND buttons = DlgItem(IDC_SCREEN_BUTTONS);
+  ::SendMessageA(buttons, LB_SETITEMHEIGHT, 0, cell);
+  const Settings::Rect& position = settings_.MainWndPos;
+  ::SetWindowPos(Handle(), nullptr, position.left, position.top, position.right - position.left,
+                 position.bottom - position.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitPanelToGrid(ResizerWindow::kCurrentSizeCorner);
+  RECT client = {};
+  ::GetClientRect(Handle(), &client);
+  LayoutPanelChildren(client.right, client.bottom);
+  ::SendMessageA(buttons, LB_SETCOLUMNWIDTH, (settings_.DoubleWidth ? 2 : 1) * cell, 0);
+  SetWindowAlpha(Handle(), static_cast<BYTE>(settings_.TransMain));
+  SetWindowAlpha(resizer_.Handle(), static_cast<BYTE>(settings_.TransAppList));
+  Post(WM_REFRESH_TOOLTIPS);
+}
+
+// --- ResizerOwner ---------------------------------------------------------------------------
+
+void PanelWindow::FitPanelToGrid(POINT cornerInResizerClient) {
+  const POINT corner = resizer_.RequestedPanelCorner(cornerInResizerClient);
+  const RECT panel = WindowRect(Handle());
+  const int cell = Cell();
+  const GridShape shape = qiv::FitPanelToGrid(corner.x - panel.left, corner.y - panel.top, cell, model_.ScreenCount(),
+                                              settings_.DoubleWidth != 0);
+  ::SetWindowPos(Handle(), nullptr, 0, 0, shape.widthCells * cell, shape.heightCells * cell,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// --- Layout and painting --------------------------------------------------------------------
+
+LRESULT PanelWindow::OnSize(WPARAM, LPARAM lParam) {
+  LayoutPanelChildren(LOWORD(lParam), HIWORD(lParam));
+  return 0;
+}
+
+void PanelWindow::LayoutPanelChildren(int width, int height) {
+  HWND buttons = DlgItem(IDC_SCREEN_BUTTONS);
+  const int cell = Cell();
+  if (buttons == nullptr || cell <= 0 || height % cell != 0) return;
+  const int rows = height / cell;
+  if (rows == 1) {
+    ::SetWindowPos(buttons, nullptr, 2 * cell, 0, width - 2 * cell, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    ::SetWindowPos(buttons, nullptr, 0, cell, width, height - cell, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ::MoveWindow(DlgItem(IDC_MAIN_MENU), 1, 3, cell / 2, cell - 6, TRUE);
+  PlaceResizer();
+
+  UniqueRegion region = MakeRectRegion({0, 0, width, height});
+  RECT item = {};
+  ::SendMessageA(buttons, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const std::optional<PixelRect> empty =
+      EmptyButtonCells(width, height, cell, settings_.DoubleWidth != 0, model_.ScreenCount(), item.right - item.left,
+                       item.bottom - item.top);
+  if (empty && region) {
+    UniqueRegion cut = MakeRectRegion({empty->left, empty->top, empty->right, empty->bottom});
+    ::CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
+  }
+  // The system owns the region once it accepts it.
+  if (region && ::SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+  screenButtons_.RegisterButtonTips();
+
+  const RECT panel = WindowRect(Handle());
+  if (panel.right < 0) ::SetWindowPos(Handle(), nullptr, 0, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PanelWindow::PlaceResizer() {
+  if (resizer_.Handle() == nullptr) return;
+  const RECT panel = WindowRect(Handle());
+  ::SetWindowPos(resizer_.Handle(), nullptr, panel.right - kResizerAnchor, panel.bottom - kResizerAnchor, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT PanelWindow::OnMove(WPARAM, LPARAM) {
+  PlaceResizer();
+  return 0;
+}
+
+LRESULT PanelWindow::OnPaint(WPARAM, LPARAM) {
+  PaintScope paint(Handle());
+  RECT strip = {};
+  ::GetClientRect(Handle(), &strip);
+  const int cell = Cell();
+  PaintCaptionStrip(paint.Dc(), strip, cell);
+  return 0;
+}
+
+void PanelWindow::PaintCaptionStrip(HDC dc, RECT strip, int cell) {
+  const bool singleRow = strip.bottom - strip.top == cell;
+  if (singleRow) strip.right = strip.left + 2 * cell;
+  const int width = strip.right - strip.left;
+  const int height = strip.bottom - strip.top;
+  if (width <= 0 || height <= 0) return;
+  if (::GetDeviceCaps(dc, BITSPIXEL) < 16) {
+    ::FillRect(dc, &strip, ::GetSysColorBrush(COLOR_ACTIVECAPTION));
+  } else {
+    UniqueMemoryDc memory = MakeMemoryDc(dc);
+    UniqueBitmap bitmap = MakeCompatibleBitmap(dc, width, height);
+    if (memory && bitmap) {
+      SelectGuard selected(memory.Get(), bitmap.Get());
+      SelectGuard pen(memory.Get(), ::GetStockObject(DC_PEN));
+      double blue = 55.0;
+      for (int x = 0; x < width; ++x) {
+        ::SetDCPenColor(memory.Get(), RGB(0, 0, static_cast<int>(blue) & 0xFF));
+        ::MoveToEx(memory.Get(), x, 0, nullptr);
+        ::LineTo(memory.Get(), x, height);
+        blue += 200.0 / width;
+      }
+      ::BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
+    }
+  }
+  if (width == cell) return;
+  LOGFONTA description = {};
+  HFONT dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
+  if (dialogFont == nullptr || !::GetObjectA(dialogFont, sizeof(description), &description)) return;
+  UniqueFont font = MakeFont(description);
+  SelectGuard selectedFont(dc, font.Get());
+  const int start = cell / 2 + 1;
+  const int available = (singleRow ? 2 * cell : width) - start;
+  for (const char* title : {"Qivdesk", "Qiv", "qiv"}) {
+    SIZE size = {};
+    ::GetTextExtentPoint32A(dc, title, lstrlenA(title), &size);
+    if (size.cx < available) {
+      ::SetTextColor(dc, RGB(255, 255, 255));
+      ::SetBkMode(dc, TRANSPARENT);
+      ::TextOutA(dc, start + (available - size.cx) / 2, (cell - size.cy) / 2, title, lstrlenA(title));
+      return;
+    }
+  }
+}
+
+// --- Moving by dragging the panel's own surface -----------------------------------------------
+
+LRESULT PanelWindow::OnLeftButtonDown(WPARAM, LPARAM lParam) {
+  dragOffset_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  HideAppList();
+  ::SetCapture(Handle());
+  return 0;
+}
+
+LRESULT PanelWindow::OnMouseMove(WPARAM, LPARAM) {
+  if (::GetCapture() != Handle()) return 0;
+  POINT cursor = {};
+  ::GetCursorPos(&cursor);
+  const RECT panel = WindowRect(Handle());
+  PixelPoint corner{cursor.x - dragOffset_.x, cursor.y - dragOffset_.y};
+  if (settings_.IntSnapScreenBorders) {
+    const RECT area = WorkArea();
+    corner = SnapToWorkArea(corner, panel.right - panel.left, panel.bottom - panel.top,
+                            {area.left, area.top, area.right, area.bottom}, settings_.BoolSnapScreenBorders);
+  }
+  ::SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return 0;
+}
+
+LRESULT PanelWindow::OnLeftButtonUp(WPARAM, LPARAM) {
+  if (::GetCapture() != Handle()) return 0;
+  ::ReleaseCapture();
+  Post(WM_SAVE_PANEL_POS);
+  return 0;
+}
+
+LRESULT PanelWindow::OnSavePanelPosition(WPARAM, LPARAM) {
+  const RECT panel = WindowRect(Handle());
+  settings_.MainWndPos = {panel.left, panel.top, panel.right, panel.bottom};
+  settings_.SaveSettings();
+  return 0;
+}
+
+// --- Timers and state -----------------------------------------------------------------------
+
+LRESULT PanelWindow::OnPanelStarted(WPARAM, LPARAM) {
+  ApplyLayout();
+  ::SetTimer(Handle(), kScreenStateTimer, kScreenStatePeriodMs, nullptr);
+  ::SetTimer(Handle(), kBlinkTimer, kBlinkPeriodMs, nullptr);
+  return 0;
+}
+
+LRESULT PanelWindow::OnRefreshTooltips(WPARAM, LPARAM) {
+  screenButtons_.RegisterButtonTips();
+  return 0;
+}
+
+LRESULT PanelWindow::OnTimer(WPARAM timer, LPARAM) {
+  switch (timer) {
+    case kVisibilityTimer:
+      UpdateVisibility();
+      break;
+    case kScreenStateTimer:
+      model_.RefreshScreenState();
+      break;
+    case kBlinkTimer:
+      if (screenButtons_.ToggleBlinkPhase()) RedrawScreenButtons();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+bool PanelWindow::IsPanelBusy() const { return menuOpen_; }
+
+void PanelWindow::UpdateVisibility() {
+  POINT cursor = {};
+  ::GetCursorPos(&cursor);
+  RECT pointed = WindowRect(Handle());
+  ::InflateRect(&pointed, kPanelPointedMargin, kPanelPointedMargin);
+  const bool show = !settings_.ShowOnlyPointed || ::PtInRect(&pointed, cursor) || IsPanelBusy();
+  if (show != (::IsWindowVisible(Handle()) != FALSE)) SetVisibleWithoutActivation(Handle(), show);
+
+  const bool topmost = (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if ((settings_.AlwaysOnTop != 0) != topmost) {
+    ::SetForegroundWindow(Handle());
+    ::SetWindowPos(Handle(), settings_.AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE);
+  }
+
+  HWND resizer = resizer_.Handle();
+  if (resizer == nullptr) return;
+  RECT nearResizer = WindowRect(resizer);
+  ::InflateRect(&nearResizer, kResizerNearMargin, kResizerNearMargin);
+  const bool showResizer =
+      show && (::PtInRect(&nearResizer, cursor) || !settings_.ResizerOnlyNear || ::GetCapture() == resizer);
+  if (showResizer != (::IsWindowVisible(resizer) != FALSE)) SetVisibleWithoutActivation(resizer, showResizer);
+}
+
+LRESULT PanelWindow::OnActivate(WPARAM wParam, LPARAM) {
+  if (LOWORD(wParam) == WA_INACTIVE) HideAppList();
+  return NotHandled();
+}
+
+LRESULT PanelWindow::OnSettingChange(WPARAM, LPARAM) {
+  ApplyLayout();
+  return NotHandled();
+}
+
+LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(panelIcon_); }
+
+// --- Input and commands ---------------------------------------------------------------------
+
+LRESULT PanelWindow::OnLockGate(WPARAM wParam, LPARAM) {
+  // Enter and Escape do nothing on the panel, so they ask for no password either.
+  const UINT id = LOWORD(wParam);
+  if (!lock_.IsLocked() || id == IDOK || id == IDCANCEL) return NotHandled();
+  OnLockCommand(0, 0);
+  // Unlocked: the command that asked for the password runs right away.
+  return lock_.IsLocked() ? 0 : NotHandled();
+}
+
+LRESULT PanelWindow::OnLockCommand(WPARAM, LPARAM) {
+  HideAppList();
+  const LockOutcome outcome = LockDialog::RunLockCommand(Handle(), lock_);
+  if (outcome == LockOutcome::Locked || outcome == LockOutcome::Unlocked) {
+    ::EnableWindow(DlgItem(IDC_SCREEN_BUTTONS), !lock_.IsLocked());
+  }
+  return 0;
+}
+
+LRESULT PanelWindow::OnScreenSelected(WPARAM, LPARAM) {
+  model_.SwitchToScreen();
+  return 0;
+}
+
+LRESULT PanelWindow::OnKeyReported(WPARAM key, LPARAM modifiers) {
+  std::vector<HotKey> screenKeys;
+  for (int i = 0; i < model_.ScreenCount(); ++i) screenKeys.push_back(model_.Screens().HotKeyOf(i));
+  const HotKey pressed{static_cast<std::int32_t>(key), static_cast<std::int32_t>(modifiers)};
+  const HotKeyDecision decision = RouteHotKey(pressed, lock_.IsLocked(), settings_.HK_NextScreen,
+                                              settings_.HK_PrevScreen, screenKeys, model_.CurrentScreen());
+  if (decision.screenToSelect >= 0) model_.SelectScreen(decision.screenToSelect);
+  return decision.swallow ? 1 : 0;
+}
+
+LRESULT PanelWindow::OnWindowShown(WPARAM window, LPARAM) {
+  SetScreenSelection(model_.CurrentScreen());
+  return operations_.DispatchShownWindow(reinterpret_cast<WindowHandle>(window)) ? 1 : 0;
+}
 
 LRESULT PanelWindow::OnRightButtonDown(WPARAM, LPARAM) {
   Post(WM_COMMAND, MAKEWPARAM(IDC_MAIN_MENU, 1), 0);
@@ -84,6 +453,7 @@ LRESULT PanelWindow::OnRightButtonDown(WPARAM, LPARAM) {
 }
 
 LRESULT PanelWindow::OnMainMenu(WPARAM, LPARAM) {
+  HideAppList();
   Menu menus = Menu::Load(IDR_POPUP_MENUS);
   Menu mainMenu = menus.SubMenu(0);
   if (!mainMenu) return 0;
@@ -96,14 +466,22 @@ LRESULT PanelWindow::OnMainMenu(WPARAM, LPARAM) {
   for (UINT command : kCommandsNotYetAvailable) {
     ::EnableMenuItem(mainMenu.Handle(), command, MF_BYCOMMAND | MF_GRAYED);
   }
-  RECT panel;
-  ::GetWindowRect(Handle(), &panel);
-  mainMenu.TrackPopup(TPM_RIGHTBUTTON, panel.left, panel.top + ::GetSystemMetrics(SM_CYCAPTION), Handle());
+  const RECT panel = WindowRect(Handle());
+  menuOpen_ = true;
+  mainMenu.TrackPopup(TPM_RIGHTBUTTON, panel.left, panel.top + Cell(), Handle());
+  menuOpen_ = false;
+  RedrawScreenButtons();
   return 0;
 }
 
 LRESULT PanelWindow::OnHelpCommand(WPARAM, LPARAM) {
   OpenHelpFile("Main.htm");
+  return 0;
+}
+
+LRESULT PanelWindow::OnAboutCommand(WPARAM, LPARAM) {
+  AboutDialog about;
+  about.DoModal(Handle());
   return 0;
 }
 
@@ -113,6 +491,7 @@ LRESULT PanelWindow::OnCloseCommand(WPARAM, LPARAM) {
     QivhookLock(FALSE);
     return 0;
   }
+  model_.BringBackAllWindows();
   // The lock stays raised until the hooks are removed: nothing is reported any more.
   EndDialog(0);
   return 0;
@@ -120,7 +499,11 @@ LRESULT PanelWindow::OnCloseCommand(WPARAM, LPARAM) {
 
 LRESULT PanelWindow::OnDestroy(WPARAM, LPARAM) {
   QivhookCleanup();
+  // Wine destroys a foreign window that is still parked in ours when our process ends.
+  engine_.ReleaseParkedWindows();
   holder_.Stop();
+  engine_.SetHolderWindow(nullptr);
+  if (resizer_.Handle() != nullptr) ::DestroyWindow(resizer_.Handle());
   return NotHandled();
 }
 

@@ -1,0 +1,118 @@
+// The screens the panel shows, their window lists and the current screen.
+#include "engine/ScreenModel.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/HookLockScope.h"
+
+namespace qiv {
+
+ScreenModel::ScreenModel(SwitchEngine& engine, WindowTracker& tracker, const EnginePlatform& platform,
+                         IconSource& icons, Registry& registry, const Settings& settings, PanelView& view)
+    : engine_(engine),
+      tracker_(tracker),
+      desktop_(platform.desktop),
+      clock_(platform.clock),
+      hookLock_(platform.hookLock),
+      process_(platform.process),
+      registry_(registry),
+      settings_(settings),
+      view_(view),
+      screenList_(icons) {}
+
+ScreenModel::~ScreenModel() { BringBackAllWindows(); }
+
+ScreenWindows* ScreenModel::Windows(int index) {
+  if (index < 0 || index >= ScreenCount()) return nullptr;
+  return screenWindows_[index].get();
+}
+
+void ScreenModel::ApplyScreenList(const ScreenList& newList) {
+  std::vector<std::unique_ptr<ScreenWindows>> handedOn(newList.Count());
+  int selected = -1;
+  for (int position = 0; position < newList.Count(); ++position) {
+    const Screen* screen = newList.At(position);
+    if (screen == nullptr) continue;
+    for (int old = 0; old < screenList_.Count() && old < ScreenCount(); ++old) {
+      const Screen* oldScreen = screenList_.At(old);
+      if (oldScreen == nullptr || !screen->IsSameScreen(*oldScreen)) continue;
+      // A second new screen like the same old one starts empty.
+      handedOn[position] = std::move(screenWindows_[old]);
+      if (old == current_) selected = position;
+      break;
+    }
+  }
+  // In order, each brings its windows back to the desktop as it goes.
+  for (std::unique_ptr<ScreenWindows>& windows : screenWindows_) windows.reset();
+  view_.ResetScreenButtons();
+  screenWindows_.clear();
+  screenList_.CopyFrom(newList);
+  screenList_.Save(registry_, settings_.SettingsSaveBlocked());
+  for (int position = 0; position < screenList_.Count(); ++position) {
+    std::unique_ptr<ScreenWindows>& windows = handedOn[position];
+    if (!windows) windows = std::make_unique<ScreenWindows>(engine_, tracker_.AddedTimes(), position);
+    windows->SetIndex(position);
+    view_.AddScreenButton(screenList_.Name(position));
+    screenWindows_.push_back(std::move(windows));
+  }
+  current_ = -1;
+  view_.SetScreenSelection(std::max(selected, 0));
+  SwitchToScreen();
+  view_.ApplyLayout();
+}
+
+void ScreenModel::SwitchToScreen() {
+  view_.HideAppList();
+  const int old = current_;
+  const int selection = view_.ScreenSelection();
+  current_ = std::min(std::max(selection, 0), ScreenCount() - 1);
+  if (current_ != selection) view_.SetScreenSelection(current_);
+  if (current_ == old) return;
+  {
+    HookLockScope hookLock(hookLock_);
+    ScreenWindows* leaving = Windows(old);
+    ScreenWindows* coming = Windows(current_);
+    // Every eligible window on the desktop now belongs to the screen being left.
+    if (leaving != nullptr) tracker_.RefreshScreenWindows(*leaving, nullptr);
+    WindowHandle activate = nullptr;
+    // The new screen's windows appear before the old ones go, so the desktop is never bare.
+    if (coming != nullptr) activate = engine_.ShowScreenWindows(*coming);
+    if (leaving != nullptr) engine_.HideScreenWindows(*leaving, coming);
+    if (activate != nullptr) {
+      desktop_.SetForeground(activate);
+      clock_.Sleep(0);
+      engine_.StopFlashing(activate);
+    }
+    if (coming != nullptr) coming->SetAttentionWindow(nullptr);
+    view_.RedrawScreenButtons();
+  }
+  tracker_.AddedTimes().PurgeAddedTimes();
+}
+
+void ScreenModel::SelectScreen(int index) {
+  view_.SetScreenSelection(index);
+  SwitchToScreen();
+}
+
+void ScreenModel::RefreshScreenState() {
+  if (hookLock_.Count() != 0) return;
+  if (process_.NamedMutexExists(kPauseMutexName)) return;
+  bool changed = false;
+  for (int index = 0; index < ScreenCount(); ++index) {
+    ScreenWindows& screen = *screenWindows_[index];
+    const bool wasEmpty = screen.IsEmpty();
+    if (index == current_) tracker_.RefreshScreenWindows(screen, nullptr);
+    if (tracker_.CheckScreenEmpty(screen) != wasEmpty) changed = true;
+  }
+  if (changed) view_.RedrawScreenButtons();
+}
+
+void ScreenModel::BringBackAllWindows() {
+  // In screen order: each brings its windows back to the desktop as it goes.
+  for (std::unique_ptr<ScreenWindows>& windows : screenWindows_) windows.reset();
+  screenWindows_.clear();
+  current_ = -1;
+}
+
+}  // namespace qiv

@@ -1,0 +1,69 @@
+// The screens the panel shows, their window lists and the current screen: switching between them and replacing
+// the screen list without losing the windows of the screens that stay.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "app/Settings.h"
+#include "engine/EnginePlatform.h"
+#include "engine/PanelView.h"
+#include "engine/ScreenList.h"
+#include "engine/ScreenWindows.h"
+#include "engine/SwitchEngine.h"
+#include "engine/WindowTracker.h"
+#include "platform/IconSource.h"
+#include "platform/Registry.h"
+
+namespace qiv {
+
+// Owned by the panel; runs on the user-interface thread. The current screen is the panel's list-box selection.
+class ScreenModel {
+ public:
+  // While a mutex of this name exists, RefreshScreenState pauses; another process may create it.
+  static constexpr char kPauseMutexName[] = "ActiveMutex 1234";
+
+  ScreenModel(SwitchEngine& engine, WindowTracker& tracker, const EnginePlatform& platform, IconSource& icons,
+              Registry& registry, const Settings& settings, PanelView& view);
+  // Brings every screen's windows back to the desktop.
+  ~ScreenModel();
+  ScreenModel(const ScreenModel&) = delete;
+  ScreenModel& operator=(const ScreenModel&) = delete;
+
+  // Replaces the screen list, keeping the window lists of the screens that stay the same (name and icon) and
+  // bringing back the windows of the others; saves the list, selects the current screen again (else the first)
+  // and re-lays out the panel. newList must be another list than Screens().
+  void ApplyScreenList(const ScreenList& newList);
+  // Makes the panel's selection the current screen; nothing when it is the current screen already.
+  void SwitchToScreen();
+  void SelectScreen(int index);
+  // The panel's screen-state tick: refreshes the current screen's list and every screen's empty state, and
+  // repaints the buttons when one changed. Pauses while the hook lock is raised or the pause mutex exists.
+  void RefreshScreenState();
+  // Brings every screen's windows back to the desktop and drops the window lists, as the program's close does.
+  // The model has no screens to switch afterwards.
+  void BringBackAllWindows();
+
+  const ScreenList& Screens() const { return screenList_; }
+  int ScreenCount() const { return static_cast<int>(screenWindows_.size()); }
+  // -1 before the first switch.
+  int CurrentScreen() const { return current_; }
+  // Null outside the screens.
+  ScreenWindows* Windows(int index);
+
+ private:
+  SwitchEngine& engine_;
+  WindowTracker& tracker_;
+  Desktop& desktop_;
+  Clock& clock_;
+  HookLock& hookLock_;
+  ProgramProcess& process_;
+  Registry& registry_;
+  const Settings& settings_;
+  PanelView& view_;
+  ScreenList screenList_;
+  std::vector<std::unique_ptr<ScreenWindows>> screenWindows_;
+  int current_ = -1;
+};
+
+}  // namespace qiv

@@ -1,0 +1,271 @@
+// Taking windows off the desktop and bringing them back.
+#include "engine/SwitchEngine.h"
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/HookLockScope.h"
+
+namespace qiv {
+namespace {
+
+constexpr std::uint32_t kWorkerWaitMs = 100;
+// A worker this late has long been given up by its caller, whose screen may be current again by now: the window
+// must not stay parked.
+constexpr std::uint32_t kLateWorkerMs = 1000;
+constexpr std::int32_t kOffscreenShift = 3000;
+// The hides of one switch get 0 + 50 + ... + 450 = 2250 ms.
+constexpr std::uint32_t kHideWaitStepMs = 50;
+constexpr std::uint32_t kHideWaitLastMs = 450;
+// Only read when the new parent is the desktop.
+constexpr std::int32_t kParkingShowState = 0;
+
+constexpr const char* kExplorerClasses[] = {"IEFrame", "ExploreWClass", "CabinetWClass"};
+
+constexpr std::uint32_t kHideFlags =
+    kAsyncWindowPos | kNoSendChanging | kNoOwnerZOrder | kHideWindow | kNoZOrder | kNoMove | kNoSize;
+constexpr std::uint32_t kShowInBatchFlags = kShowWindow | kNoMove | kNoSize;
+constexpr std::uint32_t kShowAloneFlags = kAsyncWindowPos | kShowWindow | kNoZOrder | kNoMove | kNoSize;
+constexpr std::uint32_t kShowExplorerFlags = kNoSendChanging | kShowWindow | kNoZOrder | kNoMove | kNoSize;
+constexpr std::uint32_t kExplorerTopmostFlags = kAsyncWindowPos | kNoSendChanging | kNoMove | kNoSize;
+// Positioning, unlike SW_HIDE, activates no other window; and it is not asynchronous, so that it cannot come
+// after the placement that follows it.
+constexpr std::uint32_t kHideBeforePlacementFlags =
+    kHideWindow | kNoActivate | kNoOwnerZOrder | kNoZOrder | kNoMove | kNoSize;
+constexpr std::uint32_t kHideAgainFlags = kHideWindow | kNoZOrder | kNoMove | kNoSize;
+constexpr std::uint32_t kRepositionFlags = kAsyncWindowPos | kNoActivate | kNoOwnerZOrder | kNoZOrder;
+
+Rect Shifted(const Rect& rect, std::int32_t by) {
+  return {rect.left + by, rect.top + by, rect.right + by, rect.bottom + by};
+}
+
+}  // namespace
+
+SwitchEngine::SwitchEngine(const EnginePlatform& platform, WindowTracker& tracker)
+    : desktop_(platform.desktop),
+      clock_(platform.clock),
+      workers_(platform.workers),
+      hookLock_(platform.hookLock),
+      tracker_(tracker) {}
+
+bool SwitchEngine::IsExplorerClass(WindowHandle window) {
+  const std::string className = desktop_.ClassName(window);
+  return std::any_of(std::begin(kExplorerClasses), std::end(kExplorerClasses),
+                     [&](const char* explorerClass) { return className == explorerClass; });
+}
+
+bool SwitchEngine::IsWindowOffDesktop(WindowHandle window) {
+  if (!IsExplorerClass(window)) return !desktop_.IsVisible(window);
+  if (holder_ == nullptr) return false;
+  const std::vector<WindowHandle> parked = desktop_.ChildWindows(holder_);
+  return std::find(parked.begin(), parked.end(), window) != parked.end();
+}
+
+void SwitchEngine::SetWindowOnDesktop(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate) {
+  if (show != IsWindowOffDesktop(window)) return;
+  if (activate != nullptr) *activate = nullptr;
+  MoveWindow(window, show, batch, activate);
+  clock_.Sleep(0);
+}
+
+void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate) {
+  HookLockScope hookLock(hookLock_);
+  const bool enabled = !desktop_.Has(window, WindowTrait::kDisabled);
+  {
+    std::unique_lock<std::recursive_mutex> ownedLock = ownedWindows_.Lock();
+    if (show) {
+      BringOwnedWindowsBack(window, enabled, batch, activate);
+    } else {
+      TakeOwnedWindowsAlong(window);
+    }
+  }
+  if (IsExplorerClass(window)) {
+    if (!show) {
+      ParkExplorerWindow(window);
+      return;
+    }
+    UnparkExplorerWindow(window, batch);
+  } else {
+    if (!show) {
+      desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kHideFlags);
+      desktop_.ShowAsync(window, kSwHide);
+      return;
+    }
+    if (batch != nullptr) {
+      batch->Add(window, InsertAfter::kTop, kShowInBatchFlags);
+    } else {
+      desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kShowAloneFlags);
+    }
+  }
+  if (batch == nullptr) StopFlashing(window);
+}
+
+void SwitchEngine::BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch,
+                                         WindowHandle* activate) {
+  for (WindowHandle owned : ownedWindows_.Take(window)) {
+    SetWindowOnDesktop(owned, true, batch, activate);
+    // A modal dialog box of a disabled owner is the window the user has to answer.
+    if (activate != nullptr && !windowEnabled && !desktop_.Has(owned, WindowTrait::kMinimized) &&
+        !desktop_.Has(owned, WindowTrait::kDisabled)) {
+      *activate = owned;
+    }
+  }
+}
+
+void SwitchEngine::TakeOwnedWindowsAlong(WindowHandle window) {
+  for (WindowHandle other : desktop_.TopLevelWindowsFromTop()) {
+    if (!desktop_.IsVisible(other)) continue;
+    if (desktop_.Parent(other) != window && desktop_.Owner(other) != window) continue;
+    SetWindowOnDesktop(other, false, nullptr, nullptr);
+    ownedWindows_.Append(window, other);
+  }
+}
+
+void SwitchEngine::ParkExplorerWindow(WindowHandle window) {
+  ParkedState state;
+  if (desktop_.Has(window, WindowTrait::kMaximized)) {
+    state.showState = ParkedState::kMaximized;
+  } else if (desktop_.Has(window, WindowTrait::kMinimized)) {
+    state.showState = ParkedState::kMinimized;
+  }
+  state.topmost = desktop_.Has(window, WindowTrait::kTopmost);
+  WindowPlacement placement;
+  if (desktop_.GetPlacement(window, placement)) state.normalRect = placement.normalRect;
+  parkedStates_[window] = state;
+  ReparentAsync(window, holder_, kParkingShowState);
+}
+
+void SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batch) {
+  const auto found = parkedStates_.find(window);
+  if (found == parkedStates_.end()) return;
+  const ParkedState state = found->second;
+  parkedStates_.erase(found);
+  // A worker that did not end in time may still be moving the window: leave its placement alone then.
+  if (ReparentAsync(window, nullptr, state.showState) && state.showState != ParkedState::kNormal) {
+    WindowPlacement placement;
+    if (desktop_.GetPlacement(window, placement)) {
+      placement.flags = 0;
+      placement.normalRect = state.normalRect;
+      placement.showCommand = state.showState == ParkedState::kMaximized ? kSwMaximize : kSwMinimize;
+      desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kHideBeforePlacementFlags);
+      SetPlacementOrReposition(window, placement);
+    }
+  }
+  if (batch != nullptr) {
+    batch->Add(window, InsertAfter::kTop, kShowExplorerFlags);
+  } else {
+    desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kShowExplorerFlags);
+  }
+  const bool topmostNow = desktop_.Has(window, WindowTrait::kTopmost);
+  InsertAfter after = InsertAfter::kTop;
+  if (state.topmost != topmostNow) after = state.topmost ? InsertAfter::kTopmost : InsertAfter::kNotTopmost;
+  desktop_.SetPosition(window, after, Rect{}, kExplorerTopmostFlags);
+}
+
+WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
+  HookLockScope hookLock(hookLock_);
+  const std::vector<WindowHandle> windows = screen.Windows();
+  std::unique_ptr<PositionBatch> batch = desktop_.BeginPositionBatch(static_cast<int>(windows.size()));
+  clock_.Sleep(0);
+  WindowHandle activate = nullptr;
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    WindowHandle place = nullptr;
+    SetWindowOnDesktop(*it, true, batch.get(), &place);
+    if (it == windows.rbegin()) activate = place;
+    clock_.Sleep(0);
+  }
+  if (batch) batch->End();
+  clock_.Sleep(0);
+  if (activate == nullptr && !windows.empty()) activate = windows.back();
+  clock_.Sleep(0);
+  return activate;
+}
+
+void SwitchEngine::HideScreenWindows(const ScreenWindows& screen, const ScreenWindows* staying) {
+  HookLockScope hookLock(hookLock_);
+  std::vector<WindowHandle> hidden;
+  const std::vector<WindowHandle> windows = screen.Windows();
+  for (WindowHandle window : windows) {
+    if ((staying != nullptr && staying->Contains(window)) || IsWindowOffDesktop(window)) continue;
+    hidden.push_back(window);
+    SetWindowOnDesktop(window, false, nullptr, nullptr);
+  }
+  for (std::uint32_t delay = 0; !AllOffDesktop(hidden) && delay <= kHideWaitLastMs; delay += kHideWaitStepMs) {
+    clock_.Sleep(delay);
+  }
+}
+
+bool SwitchEngine::AllOffDesktop(const std::vector<WindowHandle>& windows) {
+  return std::all_of(windows.begin(), windows.end(),
+                     [this](WindowHandle window) { return IsWindowOffDesktop(window); });
+}
+
+bool SwitchEngine::ReparentAsync(WindowHandle window, WindowHandle parent, std::int32_t showState) {
+  if (tracker_.IsWindowHung(window)) return false;
+  return workers_.Run([this, window, parent, showState] { ReparentJob(window, parent, showState); }, kWorkerWaitMs);
+}
+
+void SwitchEngine::ReparentJob(WindowHandle window, WindowHandle parent, std::int32_t showState) {
+  BusyWindowSet& busyWindows = tracker_.BusyWindows();
+  busyWindows.Add(window);
+  const std::uint32_t start = clock_.TickCount();
+  if (parent == nullptr && showState != ParkedState::kNormal) {
+    WindowPlacement placement;
+    if (desktop_.GetPlacement(window, placement)) {
+      placement.normalRect = Shifted(placement.normalRect, kOffscreenShift);
+      SetPlacementOrReposition(window, placement);
+    }
+  }
+  desktop_.SetParent(window, parent);
+  busyWindows.Remove(window);
+  if (clock_.TickCount() - start > kLateWorkerMs) ReparentAsync(window, nullptr, ParkedState::kNormal);
+}
+
+bool SwitchEngine::ApplyShowCommandAsync(WindowHandle window, std::int32_t showCommand) {
+  if (tracker_.IsWindowHung(window)) return false;
+  return workers_.Run([this, window, showCommand] { ShowCommandJob(window, showCommand); }, kWorkerWaitMs);
+}
+
+void SwitchEngine::ShowCommandJob(WindowHandle window, std::int32_t showCommand) {
+  BusyWindowSet& busyWindows = tracker_.BusyWindows();
+  busyWindows.Add(window);
+  if (desktop_.IsVisible(window)) {
+    WindowPlacement placement;
+    if (desktop_.GetPlacement(window, placement)) {
+      // A placement restores a minimised window to its normal size even when it was maximised before: the
+      // flag only counts with a minimising command.
+      const bool backToMaximized = showCommand == kSwRestore && desktop_.Has(window, WindowTrait::kMinimized) &&
+                                   placement.flags == kPlacementRestoreToMaximized;
+      placement.showCommand = backToMaximized ? kSwMaximize : showCommand;
+      SetPlacementOrReposition(window, placement);
+    }
+  } else if (!ownedWindows_.HasList(window)) {
+    // A window of another screen takes the command and goes again at once. One whose owned windows were taken
+    // along is left alone: they would not come with it.
+    desktop_.Show(window, showCommand);
+    desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kHideAgainFlags);
+  }
+  busyWindows.Remove(window);
+}
+
+// Wine refuses the placement of another process's window and changes nothing: reach the same state with calls it
+// allows. Positioning sets the normal rectangle only while the window is restored; a minimised or maximised
+// window keeps the normal rectangle it has, which is also the right one there, since Wine reads back the current
+// rectangle in its place. The show command comes last.
+void SwitchEngine::SetPlacementOrReposition(WindowHandle window, const WindowPlacement& placement) {
+  if (desktop_.SetPlacement(window, placement)) return;
+  if (!desktop_.Has(window, WindowTrait::kMinimized) && !desktop_.Has(window, WindowTrait::kMaximized)) {
+    desktop_.SetPosition(window, InsertAfter::kTop, placement.normalRect, kRepositionFlags);
+  }
+  desktop_.ShowAsync(window, placement.showCommand);
+}
+
+void SwitchEngine::ReleaseParkedWindows() {
+  if (holder_ == nullptr) return;
+  for (WindowHandle window : desktop_.ChildWindows(holder_)) ReparentAsync(window, nullptr, ParkedState::kNormal);
+}
+
+}  // namespace qiv

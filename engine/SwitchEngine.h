@@ -1,0 +1,80 @@
+// Taking windows off the desktop and bringing them back: ordinary windows are hidden, Explorer-class windows are
+// parked in the holder window, and the windows they own go and come with them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/EnginePlatform.h"
+#include "engine/OwnedWindowsMap.h"
+#include "engine/ParkedState.h"
+#include "engine/ScreenWindows.h"
+#include "engine/WindowTracker.h"
+#include "platform/Desktop.h"
+#include "platform/WindowHandle.h"
+
+namespace qiv {
+
+// One instance for the whole process: a worker thread may outlast the wait for it and still use the engine.
+// Runs on the user-interface thread, except the jobs of ReparentAsync and ApplyShowCommandAsync. Every move is
+// made with the hook lock raised, so that the hooks do not report the program's own moves, and no application
+// that does not answer can block the user-interface thread for long.
+class SwitchEngine {
+ public:
+  SwitchEngine(const EnginePlatform& platform, WindowTracker& tracker);
+  SwitchEngine(const SwitchEngine&) = delete;
+  SwitchEngine& operator=(const SwitchEngine&) = delete;
+
+  // The hidden window that parks Explorer-class windows; null while there is none.
+  void SetHolderWindow(WindowHandle holder) { holder_ = holder; }
+  WindowHandle HolderWindow() const { return holder_; }
+
+  bool IsExplorerClass(WindowHandle window);
+  // Parked in the holder window for an Explorer-class window, hidden for any other.
+  bool IsWindowOffDesktop(WindowHandle window);
+  // batch: where a show is positioned, null to position the window at once. activate: null, or where a show
+  // names a window to activate instead of this one (the dialog box of a disabled owner); it is cleared first.
+  void SetWindowOnDesktop(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
+  // Shows the screen's windows together; answers the window to activate, null for an empty screen.
+  WindowHandle ShowScreenWindows(const ScreenWindows& screen);
+  // Takes the screen's windows off the desktop, except those that staying (the new screen, or null) holds too,
+  // and waits at most 2250 ms for them to go.
+  void HideScreenWindows(const ScreenWindows& screen, const ScreenWindows* staying);
+  // Sets the window's parent (null: the desktop) on a worker thread. showState: how a window that comes back to
+  // the desktop will be shown (ParkedState); unless normal, its normal rectangle is moved far off the visible
+  // area first and the caller puts it in place. True when the worker ended within 100 ms; false, and no worker,
+  // for a window that does not answer.
+  bool ReparentAsync(WindowHandle window, WindowHandle parent, std::int32_t showState);
+  // Applies a show command on a worker thread, also to a window of another screen, which stays hidden.
+  bool ApplyShowCommandAsync(WindowHandle window, std::int32_t showCommand);
+  void StopFlashing(WindowHandle window) { desktop_.StopFlashing(window); }
+  // True when owned windows were taken off the desktop together with the window.
+  bool HasHiddenOwnedWindows(WindowHandle window) { return ownedWindows_.HasList(window); }
+  // Hands every window still parked in the holder window back to the desktop. Our process must never end with
+  // a window parked: Wine destroys it then.
+  void ReleaseParkedWindows();
+
+  ParkedStateMap& ParkedStates() { return parkedStates_; }
+
+ private:
+  void MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
+  void BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch, WindowHandle* activate);
+  void TakeOwnedWindowsAlong(WindowHandle window);
+  void ParkExplorerWindow(WindowHandle window);
+  void UnparkExplorerWindow(WindowHandle window, PositionBatch* batch);
+  bool AllOffDesktop(const std::vector<WindowHandle>& windows);
+  void SetPlacementOrReposition(WindowHandle window, const WindowPlacement& placement);
+  void ReparentJob(WindowHandle window, WindowHandle parent, std::int32_t showState);
+  void ShowCommandJob(WindowHandle window, std::int32_t showCommand);
+
+  Desktop& desktop_;
+  Clock& clock_;
+  WorkerThreads& workers_;
+  HookLock& hookLock_;
+  WindowTracker& tracker_;
+  WindowHandle holder_ = nullptr;
+  ParkedStateMap parkedStates_;
+  OwnedWindowsMap ownedWindows_;
+};
+
+}  // namespace qiv

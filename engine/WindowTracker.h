@@ -1,0 +1,42 @@
+// Which top-level windows the program manages, and keeping a screen's window list up to date from the desktop.
+#pragma once
+
+#include "app/Settings.h"
+#include "engine/AddedTimeMap.h"
+#include "engine/BusyWindowSet.h"
+#include "engine/EnginePlatform.h"
+#include "engine/ScreenWindows.h"
+#include "platform/WindowHandle.h"
+
+namespace qiv {
+
+// Runs on the user-interface thread; the busy set is shared with the worker threads.
+class WindowTracker {
+ public:
+  WindowTracker(const EnginePlatform& platform, const Settings& settings);
+  WindowTracker(const WindowTracker&) = delete;
+  WindowTracker& operator=(const WindowTracker&) = delete;
+
+  // A visible top-level window of another process, not in excluded's list, not sticky, without parent and owner,
+  // not a tool window while those are sticky, and answering. The tests run in that order, the costly probe last.
+  bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded);
+  bool IsWindowHung(WindowHandle window) { return busyWindows_.IsWindowHung(window); }
+
+  // Drops the windows that are no longer eligible, adds the eligible ones that are new, and sorts the list by the
+  // desktop's z-order, bottom-most first. Only right for the current screen: only its windows are on the desktop.
+  void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded);
+  // Drops the windows without a text (closed ones among them) and answers whether no answering window is left.
+  bool CheckScreenEmpty(ScreenWindows& screen);
+
+  AddedTimeMap& AddedTimes() { return addedTimes_; }
+  BusyWindowSet& BusyWindows() { return busyWindows_; }
+
+ private:
+  Desktop& desktop_;
+  ProgramProcess& process_;
+  const Settings& settings_;
+  BusyWindowSet busyWindows_;
+  AddedTimeMap addedTimes_;
+};
+
+}  // namespace qiv

@@ -27,7 +27,9 @@ constexpr const char* kExplorerClasses[] = {"IEFrame", "ExploreWClass", "Cabinet
 
 constexpr std::uint32_t kHideFlags =
     kAsyncWindowPos | kNoSendChanging | kNoOwnerZOrder | kHideWindow | kNoZOrder | kNoMove | kNoSize;
-constexpr std::uint32_t kShowInBatchFlags = kShowWindow | kNoMove | kNoSize;
+// Not activated one by one: the switch activates the screen's top window once the batch has ended, and
+// activations of other processes' windows land late and would shuffle the z-order the batch restores.
+constexpr std::uint32_t kShowInBatchFlags = kShowWindow | kNoMove | kNoSize | kNoActivate;
 constexpr std::uint32_t kShowAloneFlags = kAsyncWindowPos | kShowWindow | kNoZOrder | kNoMove | kNoSize;
 constexpr std::uint32_t kShowExplorerFlags = kNoSendChanging | kShowWindow | kNoZOrder | kNoMove | kNoSize;
 constexpr std::uint32_t kExplorerTopmostFlags = kAsyncWindowPos | kNoSendChanging | kNoMove | kNoSize;

@@ -153,9 +153,7 @@ bool Win32Desktop::SetPosition(WindowHandle window, InsertAfter after, const Rec
 }
 
 std::unique_ptr<PositionBatch> Win32Desktop::BeginPositionBatch(int windowCount) {
-  HDWP batch = ::BeginDeferWindowPos(windowCount);
-  if (batch == nullptr) return nullptr;
-  return std::make_unique<Win32PositionBatch>(batch);
+  return std::make_unique<Win32PositionBatch>(windowCount);
 }
 
 void Win32Desktop::Show(WindowHandle window, std::int32_t showCommand) { ::ShowWindow(ToHwnd(window), showCommand); }

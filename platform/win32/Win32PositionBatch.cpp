@@ -8,37 +8,32 @@ namespace qiv {
 Win32PositionBatch::~Win32PositionBatch() { End(); }
 
 void Win32PositionBatch::Add(WindowHandle window, InsertAfter after, std::uint32_t flags) {
-  Entry entry{ToHwnd(window), ToInsertAfter(after), flags};
-  // A window closed meanwhile would make the system drop the whole batch.
-  if (!::IsWindow(entry.window)) return;
-  // The batch is applied in order, so windows put on top one after the other would end up in
-  // reverse: each one after the first goes right below the one before it instead.
-  if (entry.after == HWND_TOP && !(entry.flags & SWP_NOZORDER)) {
-    if (lastOnTop_ != nullptr) entry.after = lastOnTop_;
-    lastOnTop_ = entry.window;
-  }
-  if (batch_ == nullptr) {
-    PositionAlone(entry);
-    return;
-  }
-  HDWP grown = ::DeferWindowPos(batch_, entry.window, entry.after, 0, 0, 0, 0, entry.flags);
-  if (grown != nullptr) {
-    batch_ = grown;
-    entries_.push_back(entry);
-    return;
-  }
-  // The system has freed the batch: what it held would never be positioned.
-  batch_ = nullptr;
-  for (const Entry& earlier : entries_) PositionAlone(earlier);
-  entries_.clear();
-  PositionAlone(entry);
+  entries_.push_back({ToHwnd(window), ToInsertAfter(after), flags});
 }
 
 void Win32PositionBatch::End() {
-  if (batch_ != nullptr) ::EndDeferWindowPos(batch_);
-  batch_ = nullptr;
-  entries_.clear();
-  lastOnTop_ = nullptr;
+  if (entries_.empty()) return;
+  // The system applies a batch in order, and each window put on top covers the ones before it: handed over
+  // in reverse, the windows keep the order in which they were added.
+  std::vector<Entry> entries;
+  entries.swap(entries_);
+  HDWP batch = ::BeginDeferWindowPos(windowCount_ > 0 ? windowCount_ : static_cast<int>(entries.size()));
+  std::vector<const Entry*> deferred;
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+    // A window closed meanwhile would make the system drop the whole batch.
+    if (!::IsWindow(entry->window)) continue;
+    if (batch != nullptr) {
+      batch = ::DeferWindowPos(batch, entry->window, entry->after, 0, 0, 0, 0, entry->flags);
+      if (batch != nullptr) {
+        deferred.push_back(&*entry);
+        continue;
+      }
+      // The system has freed the batch: what it held would never be positioned.
+      for (const Entry* earlier : deferred) PositionAlone(*earlier);
+    }
+    PositionAlone(*entry);
+  }
+  if (batch != nullptr) ::EndDeferWindowPos(batch);
 }
 
 void Win32PositionBatch::PositionAlone(const Entry& entry) {

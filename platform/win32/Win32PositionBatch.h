@@ -1,5 +1,4 @@
-// One deferred-positioning batch of user32: the positions take effect together when it ends,
-// the windows put on top keeping the order in which they were added (the first on top).
+// One deferred-positioning batch of user32: the positions take effect together when it ends.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +13,13 @@ namespace qiv {
 // for each such thread, so a window that does not answer delays the end until it does.
 class Win32PositionBatch final : public PositionBatch {
  public:
-  explicit Win32PositionBatch(HDWP batch) : batch_(batch) {}
-  // Ends a batch that was not ended: the system frees it only then.
+  explicit Win32PositionBatch(int windowCount) : windowCount_(windowCount) {}
+  // Ends a batch that was not ended.
   ~Win32PositionBatch() override;
   Win32PositionBatch(const Win32PositionBatch&) = delete;
   Win32PositionBatch& operator=(const Win32PositionBatch&) = delete;
 
+  // Windows are added top-most first: the first one added ends on top of the others.
   void Add(WindowHandle window, InsertAfter after, std::uint32_t flags) override;
   void End() override;
 
@@ -32,11 +32,8 @@ class Win32PositionBatch final : public PositionBatch {
 
   static void PositionAlone(const Entry& entry);
 
-  HDWP batch_;
-  // What the batch holds, to position it window by window should the system drop the batch.
+  int windowCount_;
   std::vector<Entry> entries_;
-  // The window last put on top, which the next one put on top goes below.
-  HWND lastOnTop_ = nullptr;
 };
 
 }  // namespace qiv

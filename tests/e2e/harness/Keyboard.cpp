@@ -8,6 +8,9 @@ namespace qiv::e2e {
 bool PressChord(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   auto add = [&inputs](WORD key, DWORD flags) {
+    // Arrow and navigation keys sit on the extended part of the keyboard; without the flag their
+    // scan codes stand for the numeric keypad.
+    if ((key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE) flags |= KEYEVENTF_EXTENDEDKEY;
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;

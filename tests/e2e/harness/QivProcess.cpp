@@ -12,6 +12,10 @@ constexpr WPARAM kCloseCommand = 32772;
 
 }  // namespace
 
+QivProcess::~QivProcess() {
+  if (process_.IsRunning() && Panel() != nullptr) Close();
+}
+
 bool QivProcess::Start(const std::string& arguments) { return StartFrom(BinaryDirectory() + "Qiv.exe", arguments); }
 
 bool QivProcess::StartFrom(const std::string& executable, const std::string& arguments) {

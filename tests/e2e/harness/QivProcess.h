@@ -11,6 +11,14 @@ constexpr const char* kMessageBoxCaption = "Qiv";  // the executable's base name
 
 class QivProcess {
  public:
+  QivProcess() = default;
+  // Ends the program through its close command when it still runs, and only then by force:
+  // Wine keeps the global hooks of a process that was terminated, and they would report
+  // every key a second time to the next instance.
+  ~QivProcess();
+  QivProcess(const QivProcess&) = delete;
+  QivProcess& operator=(const QivProcess&) = delete;
+
   bool Start(const std::string& arguments = {});
   // Starts a copy of Qiv.exe (with Qivhook.dll beside it) from another folder.
   bool StartFrom(const std::string& executable, const std::string& arguments = {});

@@ -1,0 +1,169 @@
+// Switching screens under Wine with windows of the helper process: hot keys, z-order,
+// Explorer windows parked in the holder, hung windows, windows that show themselves on
+// a hidden screen, and the close command bringing every window back.
+#include "tests/e2e/harness/Keyboard.h"
+#include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/helper/HelperProtocol.h"
+
+#include <sstream>
+
+namespace qiv::e2e {
+namespace {
+
+constexpr int kScreenButtonList = 1000;
+
+class Switching : public QivTest {
+ protected:
+  void SetUp() override {
+    QivTest::SetUp();
+    ASSERT_TRUE(helper_.Start());
+    ASSERT_TRUE(qiv_.Start());
+    panel_ = qiv_.WaitForPanel();
+    ASSERT_NE(panel_, nullptr);
+    // Tool windows are sticky: this one stays on every screen and holds the focus while keys are typed,
+    // so they always reach a thread of an application, as they would on a user's desktop.
+    typingTarget_ = helper_.Open("title=Typing target|tool|x=1000|y=800|w=200|h=100");
+    ASSERT_NE(typingTarget_, nullptr);
+  }
+
+  // The screen the panel shows as current; -1 if it does not answer.
+  int CurrentScreen() const {
+    DWORD_PTR selection = static_cast<DWORD_PTR>(-1);
+    ::SendMessageTimeoutA(::GetDlgItem(panel_, kScreenButtonList), LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 1000,
+                          &selection);
+    return static_cast<int>(selection);
+  }
+
+  // Presses Ctrl+Alt+key with the helper's typing target in the foreground, as a user would.
+  ::testing::AssertionResult PressCtrlAlt(WORD key) {
+    if (!PollUntil([&] { return ::GetForegroundWindow() == typingTarget_ || (helper_.Focus(typingTarget_) && false); })) {
+      return ::testing::AssertionFailure() << "could not give the focus to the typing target";
+    }
+    if (!PressChord({VK_CONTROL, VK_MENU, key})) return ::testing::AssertionFailure() << "SendInput failed";
+    return ::testing::AssertionSuccess();
+  }
+
+  ::testing::AssertionResult ScreenBecomes(int screen) {
+    return Eventually("screen " + std::to_string(screen) + " to become current",
+                      [&] { return CurrentScreen() == screen; });
+  }
+
+  static ::testing::AssertionResult VisibleState(const std::vector<HWND>& windows, bool visible) {
+    return Eventually(visible ? "the windows to be visible" : "the windows to be hidden", [&] {
+      for (HWND window : windows) {
+        if ((::IsWindowVisible(window) != FALSE) != visible) return false;
+      }
+      return true;
+    });
+  }
+
+  HWND panel_ = nullptr;
+  HWND typingTarget_ = nullptr;
+};
+
+TEST_F(Switching, HotKeysHideAndBringBackWindowsInTheirZOrder) {
+  HWND bottom = helper_.Open("title=Bottom|x=50|y=50");
+  HWND middle = helper_.Open("title=Middle|x=80|y=80");
+  HWND top = helper_.Open("title=Top|x=110|y=110");
+  ASSERT_TRUE(bottom && middle && top);
+  ASSERT_TRUE(ZOrderIndex(top) < ZOrderIndex(middle) && ZOrderIndex(middle) < ZOrderIndex(bottom));
+
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  EXPECT_TRUE(VisibleState({bottom, middle, top}, false));
+
+  ASSERT_TRUE(PressCtrlAlt('1'));
+  ASSERT_TRUE(ScreenBecomes(0));
+  EXPECT_TRUE(VisibleState({bottom, middle, top}, true));
+  EXPECT_LT(ZOrderIndex(top), ZOrderIndex(middle));
+  EXPECT_LT(ZOrderIndex(middle), ZOrderIndex(bottom));
+}
+
+TEST_F(Switching, NextAndPreviousKeysWrapAround) {
+  HWND window = helper_.Open("title=On the first screen");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(PressCtrlAlt(VK_LEFT));
+  ASSERT_TRUE(ScreenBecomes(4)) << "previous from the first screen is the last";
+  EXPECT_TRUE(VisibleState({window}, false));
+  ASSERT_TRUE(PressCtrlAlt(VK_RIGHT));
+  ASSERT_TRUE(ScreenBecomes(0)) << "next from the last screen is the first";
+  EXPECT_TRUE(VisibleState({window}, true));
+}
+
+TEST_F(Switching, ExplorerWindowIsParkedAndComesBackMaximised) {
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window");
+  ASSERT_NE(explorer, nullptr);
+  ::ShowWindowAsync(explorer, SW_MAXIMIZE);
+  ASSERT_TRUE(Eventually("the Explorer window maximised", [&] { return ::IsZoomed(explorer) != FALSE; }));
+
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ASSERT_TRUE(Eventually("the Explorer window parked in a window of Qiv", [&] {
+    HWND parent = ::GetAncestor(explorer, GA_PARENT);
+    return parent != nullptr && parent != ::GetDesktopWindow() && WindowProcessId(parent) == qiv_.Id();
+  }));
+
+  ASSERT_TRUE(PressCtrlAlt('1'));
+  ASSERT_TRUE(ScreenBecomes(0));
+  EXPECT_TRUE(Eventually("the Explorer window back on the desktop, maximised and visible", [&] {
+    return ::GetAncestor(explorer, GA_PARENT) == ::GetDesktopWindow() && ::IsZoomed(explorer) &&
+           ::IsWindowVisible(explorer);
+  }));
+}
+
+TEST_F(Switching, HungWindowDoesNotStopTheSwitch) {
+  HWND hung = helper_.Open("title=Hung window|thread");
+  HWND normal = helper_.Open("title=Normal window");
+  ASSERT_TRUE(hung && normal);
+  ::PostMessageA(hung, kMsgHang, 8000, 0);
+  ASSERT_TRUE(Eventually("the hung window's thread to stop answering", [&] {
+    DWORD_PTR reply = 0;
+    return !::SendMessageTimeoutA(hung, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
+  }));
+
+  const ULONGLONG start = ::GetTickCount64();
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  EXPECT_TRUE(VisibleState({normal}, false));
+  EXPECT_LT(::GetTickCount64() - start, 4000u) << "the switch waited too long for the hung window";
+  EXPECT_TRUE(::IsWindowVisible(hung)) << "a hung window is left on the desktop";
+}
+
+TEST_F(Switching, DialogOfAHiddenScreenIsSentBackToItsScreen) {
+  HWND owner = helper_.Open("title=Application on screen 1");
+  ASSERT_NE(owner, nullptr);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ASSERT_TRUE(VisibleState({owner}, false));
+
+  std::ostringstream fields;
+  fields << "title=Dialog of screen 1|owner=" << reinterpret_cast<ULONG_PTR>(owner);
+  HWND dialog = helper_.Open(fields.str());
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Eventually("the dialog taken off the current screen", [&] { return !::IsWindowVisible(dialog); },
+                         8000));
+
+  ASSERT_TRUE(PressCtrlAlt('1'));
+  ASSERT_TRUE(ScreenBecomes(0));
+  EXPECT_TRUE(VisibleState({owner, dialog}, true));
+}
+
+TEST_F(Switching, CloseBringsEveryWindowBack) {
+  HWND first = helper_.Open("title=On screen 1");
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer on screen 1");
+  ASSERT_TRUE(first && explorer);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  HWND second = helper_.Open("title=On screen 2");
+  ASSERT_NE(second, nullptr);
+  ASSERT_TRUE(PressCtrlAlt('3'));
+  ASSERT_TRUE(ScreenBecomes(2));
+  ASSERT_TRUE(VisibleState({first, second}, false));
+
+  ASSERT_TRUE(qiv_.Close());
+  EXPECT_TRUE(VisibleState({first, second, explorer}, true));
+  EXPECT_EQ(::GetAncestor(explorer, GA_PARENT), ::GetDesktopWindow());
+}
+
+}  // namespace
+}  // namespace qiv::e2e

@@ -50,7 +50,8 @@ bool WindowTracker::CheckScreenEmpty(ScreenWindows& screen) {
   for (WindowHandle window : listed) {
     if (desktop_.Text(window).empty()) {
       screen.Remove(window);
-    } else if (desktop_.Exists(window) && !IsWindowHung(window)) {
+    } else if (isEmpty && desktop_.Exists(window) && !IsWindowHung(window)) {
+      // One answering window settles it: the others need no probe, which costs a round trip each.
       isEmpty = false;
     }
   }

@@ -98,6 +98,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_MESSAGE(WM_ACTIVATE, OnActivate)
   QIV_ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
   QIV_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+  QIV_ON_MESSAGE(WM_ENDSESSION, OnEndSession)
   QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
 QIV_END_MESSAGE_MAP()
 
@@ -494,6 +495,15 @@ LRESULT PanelWindow::OnCloseCommand(WPARAM, LPARAM) {
   model_.BringBackAllWindows();
   // The lock stays raised until the hooks are removed: nothing is reported any more.
   EndDialog(0);
+  return 0;
+}
+
+LRESULT PanelWindow::OnEndSession(WPARAM ending, LPARAM) {
+  // A logoff ends the process without destroying the panel: the windows must be back first.
+  if (ending) {
+    model_.BringBackAllWindows();
+    engine_.ReleaseParkedWindows();
+  }
   return 0;
 }
 

@@ -73,6 +73,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   void LayoutPanelChildren(int width, int height);

@@ -26,6 +26,7 @@ QIV_BEGIN_MESSAGE_MAP(ResizerWindow, Dialog)
   QIV_ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
   QIV_ON_MESSAGE(WM_LBUTTONDOWN, OnLeftButtonDown)
   QIV_ON_MESSAGE(WM_LBUTTONUP, OnLeftButtonUp)
+  QIV_ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 QIV_END_MESSAGE_MAP()
 
 ResizerWindow::ResizerWindow(ResizerOwner& owner) : Dialog(IDD_RESIZER), owner_(owner) {}
@@ -74,6 +75,13 @@ LRESULT ResizerWindow::OnLeftButtonUp(WPARAM, LPARAM) {
   if (::GetCapture() != Handle()) return 0;
   ::ReleaseCapture();
   ::PostMessageA(owner_.PanelWindowHandle(), WM_SAVE_PANEL_POS, 0, 0);
+  owner_.SetMenuOpen(false);
+  return 0;
+}
+
+LRESULT ResizerWindow::OnCaptureChanged(WPARAM, LPARAM) {
+  // A drag that lost the mouse (Alt+Tab, a message box) ends without a button release: without this the
+  // panel would never hide again.
   owner_.SetMenuOpen(false);
   return 0;
 }

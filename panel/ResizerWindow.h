@@ -46,6 +46,7 @@ class ResizerWindow final : public Dialog {
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
   LRESULT OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
   LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
 
   void CutTransparentPixels();
 

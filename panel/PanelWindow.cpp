@@ -411,9 +411,13 @@ LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<L
 // --- Input and commands ---------------------------------------------------------------------
 
 LRESULT PanelWindow::OnLockGate(WPARAM wParam, LPARAM) {
-  // Enter and Escape do nothing on the panel, so they ask for no password either.
+  // Enter and Escape do nothing on the panel, so they ask for no password either. Nor do the focus notices
+  // of the screen buttons, which are no commands: locking disables the buttons, and the notice of the focus
+  // they lose would at once ask for the password just given.
   const UINT id = LOWORD(wParam);
-  if (!lock_.IsLocked() || id == IDOK || id == IDCANCEL) return NotHandled();
+  const UINT code = HIWORD(wParam);
+  const bool focusNotice = id == IDC_SCREEN_BUTTONS && (code == LBN_SETFOCUS || code == LBN_KILLFOCUS);
+  if (!lock_.IsLocked() || id == IDOK || id == IDCANCEL || focusNotice) return NotHandled();
   OnLockCommand(0, 0);
   // Unlocked: the command that asked for the password runs right away.
   return lock_.IsLocked() ? 0 : NotHandled();

@@ -2,7 +2,6 @@
 // window of its own) and the helper process plays the applications.
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/QivTest.h"
-#include "tests/e2e/helper/HelperProtocol.h"
 
 #include <algorithm>
 #include <sstream>
@@ -105,11 +104,7 @@ class Hooks : public QivTest {
     reports_.shownWindows.clear();
   }
 
-  ::testing::AssertionResult FocusTarget() {
-    return Eventually("the helper's window in the foreground", [this] {
-      return ::GetForegroundWindow() == target_ || (helper_.Focus(target_) && false);
-    });
-  }
+  ::testing::AssertionResult FocusTarget() { return helper_.BringToForeground(target_); }
 
   // Reports about window; the desktop's own windows (Wine's taskbar among them) are
   // foreign windows too, so the tests look only at the windows they made.
@@ -117,11 +112,7 @@ class Hooks : public QivTest {
     return std::count(reports_.shownWindows.begin(), reports_.shownWindows.end(), window);
   }
 
-  LRESULT KeyDownsSeenByTarget(WPARAM key) {
-    DWORD_PTR count = 0;
-    ::SendMessageTimeoutA(target_, kMsgKeyDownCount, key, 0, SMTO_ABORTIFHUNG, 1000, &count);
-    return static_cast<LRESULT>(count);
-  }
+  LRESULT KeyDownsSeenByTarget(WPARAM key) { return helper_.KeyDownCount(target_, key); }
 
   // Waits until the target has received key (so every hook call for it has returned).
   ::testing::AssertionResult TargetReceives(WPARAM key, LRESULT count) {

@@ -10,15 +10,13 @@
 namespace qiv::e2e {
 namespace {
 
-constexpr int kScreenButtonList = 1000;
-
 class Switching : public QivTest {
  protected:
   void SetUp() override {
     QivTest::SetUp();
     ASSERT_TRUE(helper_.Start());
     ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForPanel();
+    panel_ = qiv_.WaitForSettledPanel();
     ASSERT_NE(panel_, nullptr);
     // Tool windows are sticky: this one stays on every screen and holds the focus while keys are typed,
     // so they always reach a thread of an application, as they would on a user's desktop.
@@ -26,26 +24,16 @@ class Switching : public QivTest {
     ASSERT_NE(typingTarget_, nullptr);
   }
 
-  // The screen the panel shows as current; -1 if it does not answer.
-  int CurrentScreen() const {
-    DWORD_PTR selection = static_cast<DWORD_PTR>(-1);
-    ::SendMessageTimeoutA(::GetDlgItem(panel_, kScreenButtonList), LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 1000,
-                          &selection);
-    return static_cast<int>(selection);
-  }
-
   // Presses Ctrl+Alt+key with the helper's typing target in the foreground, as a user would.
   ::testing::AssertionResult PressCtrlAlt(WORD key) {
-    if (!PollUntil([&] { return ::GetForegroundWindow() == typingTarget_ || (helper_.Focus(typingTarget_) && false); })) {
-      return ::testing::AssertionFailure() << "could not give the focus to the typing target";
-    }
+    if (::testing::AssertionResult focused = helper_.BringToForeground(typingTarget_); !focused) return focused;
     if (!PressChord({VK_CONTROL, VK_MENU, key})) return ::testing::AssertionFailure() << "SendInput failed";
     return ::testing::AssertionSuccess();
   }
 
   ::testing::AssertionResult ScreenBecomes(int screen) {
     return Eventually("screen " + std::to_string(screen) + " to become current",
-                      [&] { return CurrentScreen() == screen; });
+                      [&] { return QivProcess::CurrentScreen(panel_) == screen; });
   }
 
   static ::testing::AssertionResult VisibleState(const std::vector<HWND>& windows, bool visible) {

@@ -46,4 +46,15 @@ bool HelperClient::Focus(HWND window) {
   return Command(command.str()) != 0;
 }
 
+::testing::AssertionResult HelperClient::BringToForeground(HWND window) {
+  return Eventually("the helper's window in the foreground",
+                    [&] { return ::GetForegroundWindow() == window || (Focus(window) && false); });
+}
+
+LRESULT HelperClient::KeyDownCount(HWND window, WPARAM key) {
+  DWORD_PTR count = 0;
+  ::SendMessageTimeoutA(window, kMsgKeyDownCount, key, 0, SMTO_ABORTIFHUNG, 1000, &count);
+  return static_cast<LRESULT>(count);
+}
+
 }  // namespace qiv::e2e

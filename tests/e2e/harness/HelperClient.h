@@ -3,6 +3,8 @@
 
 #include "tests/e2e/harness/ChildProcess.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace qiv::e2e {
@@ -16,6 +18,11 @@ class HelperClient {
   // Opens a window ("open|" + fields) and returns it, or null.
   HWND Open(const std::string& fields);
   bool Focus(HWND window);
+  // Focuses window from the helper's process until it is the foreground window, as it would be when
+  // the user types into an application.
+  ::testing::AssertionResult BringToForeground(HWND window);
+  // How many WM_KEYDOWN / WM_SYSKEYDOWN of key a window of the helper has received.
+  LRESULT KeyDownCount(HWND window, WPARAM key);
   DWORD ProcessId() const { return process_.Id(); }
 
  private:

@@ -35,6 +35,33 @@ HWND QivProcess::WaitForPanel() {
   return panel;
 }
 
+HWND QivProcess::WaitForSettledPanel() {
+  HWND panel = nullptr;
+  const bool settled = PollUntil(
+      [&] {
+        panel = Panel();
+        if (panel == nullptr || !::IsWindowVisible(panel) ||
+            (::GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0) {
+          return false;
+        }
+        const int cell = ::GetSystemMetrics(SM_CYCAPTION);
+        RECT rect = {};
+        ::GetWindowRect(panel, &rect);
+        const LONG width = rect.right - rect.left;
+        const LONG height = rect.bottom - rect.top;
+        return cell > 0 && width > 0 && height > 0 && width % cell == 0 && height % cell == 0;
+      },
+      10000);
+  return settled ? panel : nullptr;
+}
+
+int QivProcess::CurrentScreen(HWND panel) {
+  DWORD_PTR selection = static_cast<DWORD_PTR>(-1);
+  ::SendMessageTimeoutA(::GetDlgItem(panel, kScreenButtonListId), LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 1000,
+                        &selection);
+  return static_cast<int>(selection);
+}
+
 HWND QivProcess::WaitForMessageBox(const std::string& textPart) {
   HWND box = nullptr;
   PollUntil([&] { return (box = FindMessageBox(process_.Id(), kMessageBoxCaption, textPart)) != nullptr; });

@@ -27,6 +27,13 @@ class QivProcess {
   HWND Panel() const;
   // Waits for the panel to be shown; null on time-out.
   HWND WaitForPanel();
+  // Waits, with AlwaysOnTop on, for the panel to be laid out on the cell grid and made top-most; null on
+  // time-out. Its dialog initialisation lays it out once while still hidden, then shows it 0 x 0 pixels large
+  // until the layout that follows; its first visibility tick makes it top-most and takes the foreground to do
+  // so, and keys typed into another window before then may go to the panel instead.
+  HWND WaitForSettledPanel();
+  // The screen that panel shows as current (the selection of its screen buttons); -1 if it does not answer.
+  static int CurrentScreen(HWND panel);
   // Waits for a message box of Qiv whose text contains textPart; null on time-out.
   HWND WaitForMessageBox(const std::string& textPart);
 

@@ -66,6 +66,12 @@ std::optional<DWORD> ReadDword(HKEY root, const std::string& path, const std::st
   return value;
 }
 
+std::optional<std::string> ReadBinary(HKEY root, const std::string& path, const std::string& name) {
+  std::string data;
+  if (!ReadRaw(root, path, name, REG_BINARY, data)) return std::nullopt;
+  return data;
+}
+
 std::vector<std::string> ValueNames(HKEY root, const std::string& path) {
   std::vector<std::string> names;
   OpenedKey key(root, path, KEY_READ);

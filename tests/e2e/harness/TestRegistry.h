@@ -17,6 +17,8 @@ bool KeyExists(HKEY root, const std::string& path);
 
 std::optional<std::string> ReadString(HKEY root, const std::string& path, const std::string& name);
 std::optional<DWORD> ReadDword(HKEY root, const std::string& path, const std::string& name);
+// The bytes of a REG_BINARY value.
+std::optional<std::string> ReadBinary(HKEY root, const std::string& path, const std::string& name);
 // Names of the values of a key in enumeration order.
 std::vector<std::string> ValueNames(HKEY root, const std::string& path);
 

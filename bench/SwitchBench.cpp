@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -110,7 +111,7 @@ double ProcessCpuMs(HANDLE process) {
   return ms(kernel) + ms(user);
 }
 
-int Run() {
+int Run(const std::vector<int>& sizes) {
   DeleteKeyTree(HKEY_CURRENT_USER, kQivKey);
   HelperClient helper;
   QivProcess qiv;
@@ -133,7 +134,7 @@ int Run() {
     Print("idle_cpu_percent", 100.0 * used / (Now() - start), "%");
     CloseWindows(windows);
   }
-  for (int count : {10, 50, 100}) {
+  for (int count : sizes) {
     const std::vector<HWND> windows = OpenWindows(helper, count);
     std::vector<double> switches;
     std::vector<double> direct;
@@ -165,4 +166,13 @@ int Run() {
 }  // namespace
 }  // namespace qiv::e2e
 
-int main() { return qiv::e2e::Run(); }
+// Arguments: the window counts to switch with (default 10 50 100).
+int main(int argc, char** argv) {
+  std::vector<int> sizes;
+  for (int i = 1; i < argc; ++i) {
+    const int count = std::atoi(argv[i]);
+    if (count > 0) sizes.push_back(count);
+  }
+  if (sizes.empty()) sizes = {10, 50, 100};
+  return qiv::e2e::Run(sizes);
+}

@@ -6,6 +6,7 @@
 #include "framework/GdiObjects.h"
 #include "framework/Program.h"
 #include "framework/SelectGuard.h"
+#include "framework/SystemFunction.h"
 #include "framework/ShowMessage.h"
 #include "resources/resource.h"
 
@@ -14,12 +15,6 @@ namespace {
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 using SHGetFolderPathFunction = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-
-template <typename Function>
-Function LookUp(HMODULE module, const char* name) {
-  return module != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-                           : nullptr;
-}
 
 // Bounded: a hung window costs at most 100 ms per question.
 HICON AskWindowForIcon(HWND window, UINT message, WPARAM wParam) {
@@ -60,10 +55,10 @@ std::string GetProgramDirectory() {
 
 HRESULT GetSpecialFolderPath(HWND owner, int folder, HANDLE token, DWORD flags, char* path) {
   HMODULE shfolder = ::LoadLibraryA("SHFolder.dll");
-  auto function = LookUp<SHGetFolderPathFunction>(shfolder, "SHGetFolderPathA");
+  auto function = LookUpSystemFunction<SHGetFolderPathFunction>(shfolder, "SHGetFolderPathA");
   if (function == nullptr) {
     // Shell32 stays loaded: the program uses it throughout anyway.
-    function = LookUp<SHGetFolderPathFunction>(::LoadLibraryA("Shell32.dll"), "SHGetFolderPathA");
+    function = LookUpSystemFunction<SHGetFolderPathFunction>(::LoadLibraryA("Shell32.dll"), "SHGetFolderPathA");
   }
   const HRESULT result = function != nullptr ? function(owner, folder, token, flags, path) : -1;
   if (shfolder != nullptr) ::FreeLibrary(shfolder);
@@ -72,14 +67,15 @@ HRESULT GetSpecialFolderPath(HWND owner, int folder, HANDLE token, DWORD flags, 
 
 bool IsTransparencySupported() {
   HMODULE user32 = ::LoadLibraryA("USER32.DLL");
-  const bool supported = LookUp<SetLayeredWindowAttributesFunction>(user32, "SetLayeredWindowAttributes") != nullptr;
+  const bool supported =
+      LookUpSystemFunction<SetLayeredWindowAttributesFunction>(user32, "SetLayeredWindowAttributes") != nullptr;
   if (user32 != nullptr) ::FreeLibrary(user32);
   return supported;
 }
 
 void SetWindowAlpha(HWND window, BYTE alpha) {
   const auto setAttributes =
-      LookUp<SetLayeredWindowAttributesFunction>(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes");
+      LookUpSystemFunction<SetLayeredWindowAttributesFunction>(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes");
   if (setAttributes == nullptr) return;
   const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
   if (alpha < 255) {

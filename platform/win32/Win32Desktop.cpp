@@ -1,6 +1,7 @@
 // The window system through user32.
 #include "platform/win32/Win32Desktop.h"
 
+#include "framework/SystemFunction.h"
 #include "platform/win32/Win32PositionBatch.h"
 
 namespace qiv {
@@ -26,9 +27,7 @@ using FlashWindowExFunction = BOOL(WINAPI*)(PFLASHWINFO);
 // Systems before Windows 98 and 2000 lack FlashWindowEx.
 FlashWindowExFunction FlashWindowExIfPresent() {
   static const FlashWindowExFunction flashWindowEx = [] {
-    HMODULE user32 = ::GetModuleHandleA("USER32.DLL");
-    if (user32 == nullptr) return FlashWindowExFunction();
-    return reinterpret_cast<FlashWindowExFunction>(reinterpret_cast<void*>(::GetProcAddress(user32, "FlashWindowEx")));
+    return LookUpSystemFunction<FlashWindowExFunction>(::GetModuleHandleA("USER32.DLL"), "FlashWindowEx");
   }();
   return flashWindowEx;
 }

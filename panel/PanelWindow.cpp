@@ -443,6 +443,9 @@ LRESULT PanelWindow::OnKeyReported(WPARAM key, LPARAM modifiers) {
   const HotKey pressed{static_cast<std::int32_t>(key), static_cast<std::int32_t>(modifiers)};
   const HotKeyDecision decision = RouteHotKey(pressed, lock_.IsLocked(), settings_.HK_NextScreen,
                                               settings_.HK_PrevScreen, screenKeys, model_.CurrentScreen());
+  // The hook waits 10 ms for this answer, far less than a switch takes: answered only after the switch, a
+  // screen's key would reach the focused application as well.
+  ::ReplyMessage(decision.swallow ? 1 : 0);
   if (decision.screenToSelect >= 0) model_.SelectScreen(decision.screenToSelect);
   return decision.swallow ? 1 : 0;
 }

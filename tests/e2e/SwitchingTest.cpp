@@ -5,6 +5,7 @@
 #include "tests/e2e/harness/QivTest.h"
 #include "tests/e2e/helper/HelperProtocol.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace qiv::e2e {
@@ -67,6 +68,18 @@ TEST_F(Switching, HotKeysHideAndBringBackWindowsInTheirZOrder) {
   EXPECT_LT(ZOrderIndex(middle), ZOrderIndex(bottom));
 }
 
+TEST_F(Switching, ScreenKeyIsSwallowedThoughTheSwitchOutlastsTheHooksWait) {
+  // Enough windows that hiding them takes far longer than the 10 ms the keyboard hook waits for its answer.
+  std::vector<HWND> windows;
+  for (int i = 0; i < 40; ++i) windows.push_back(helper_.Open("title=Window " + std::to_string(i)));
+  ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  EXPECT_TRUE(VisibleState(windows, false));
+  EXPECT_TRUE(Throughout("the screen's key to stay away from the focused window",
+                         [&] { return helper_.KeyDownCount(typingTarget_, '2') == 0; }, 500));
+}
+
 TEST_F(Switching, NextAndPreviousKeysWrapAround) {
   HWND window = helper_.Open("title=On the first screen");
   ASSERT_NE(window, nullptr);
@@ -76,6 +89,9 @@ TEST_F(Switching, NextAndPreviousKeysWrapAround) {
   ASSERT_TRUE(PressCtrlAlt(VK_RIGHT));
   ASSERT_TRUE(ScreenBecomes(0)) << "next from the last screen is the first";
   EXPECT_TRUE(VisibleState({window}, true));
+  EXPECT_TRUE(Eventually("next and previous to reach the focused window as well", [&] {
+    return helper_.KeyDownCount(typingTarget_, VK_LEFT) == 1 && helper_.KeyDownCount(typingTarget_, VK_RIGHT) == 1;
+  }));
 }
 
 TEST_F(Switching, ExplorerWindowIsParkedAndComesBackMaximised) {

@@ -21,10 +21,17 @@ void BusyWindowSet::Remove(WindowHandle window) {
   if (found != windows_.end()) windows_.erase(found);
 }
 
-bool BusyWindowSet::IsWindowHung(WindowHandle window) {
+bool BusyWindowSet::IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers) {
   std::lock_guard<std::mutex> hold(lock_);
   if (std::find(windows_.begin(), windows_.end(), window) != windows_.end()) return true;
-  return !desktop_.RespondsWithin(window, kProbeTimeoutMs);
+  const std::uint32_t thread = answers != nullptr ? desktop_.ThreadId(window) : 0;
+  if (thread != 0) {
+    const auto known = answers->find(thread);
+    if (known != answers->end()) return !known->second;
+  }
+  const bool responds = desktop_.RespondsWithin(window, kProbeTimeoutMs);
+  if (thread != 0) answers->emplace(thread, responds);
+  return !responds;
 }
 
 }  // namespace qiv

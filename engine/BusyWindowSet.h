@@ -1,13 +1,20 @@
 // The windows that a worker thread is moving right now, and the responsiveness test that respects them.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Desktop.h"
 #include "platform/WindowHandle.h"
 
 namespace qiv {
+
+// The probe's answers by thread, for one pass over the desktop. A thread answers for all of its windows: one that
+// answered moments ago answers for its other windows too, and a hung program with many windows then costs one
+// wait of 200 ms in a pass instead of one per window, during which the panel answers nothing, hot keys included.
+using ThreadProbeAnswers = std::unordered_map<std::uint32_t, bool>;
 
 // Shared with the worker threads under the busy lock. The owned-windows lock may be held while taking the busy
 // lock, never the reverse.
@@ -22,8 +29,9 @@ class BusyWindowSet {
   void Remove(WindowHandle window);
 
   // True when a worker is moving the window or it does not answer within 200 ms. The busy lock stays held
-  // during the probe, so a worker that wants to enter or leave waits for at most that long.
-  bool IsWindowHung(WindowHandle window);
+  // during the probe, so a worker that wants to enter or leave waits for at most that long. With answers, a
+  // window whose thread was probed in the same pass is not probed again.
+  bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr);
 
  private:
   Desktop& desktop_;

@@ -69,6 +69,8 @@ void ScreenModel::SwitchToScreen() {
   current_ = std::min(std::max(selection, 0), ScreenCount() - 1);
   if (current_ != selection) view_.SetScreenSelection(current_);
   if (current_ == old) return;
+  hasSwitched_ = true;
+  lastSwitchTick_ = clock_.TickCount();
   {
     HookLockScope hookLock(hookLock_);
     ScreenWindows* leaving = Windows(old);
@@ -106,6 +108,10 @@ void ScreenModel::RefreshScreenState() {
     if (tracker_.CheckScreenEmpty(screen) != wasEmpty) changed = true;
   }
   if (changed) view_.RedrawScreenButtons();
+}
+
+bool ScreenModel::SwitchedSince(std::uint32_t tick) const {
+  return hasSwitched_ && static_cast<std::int32_t>(lastSwitchTick_ - tick) >= 0;
 }
 
 void ScreenModel::BringBackAllWindows() {

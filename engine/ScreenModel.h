@@ -2,6 +2,7 @@
 // the screen list without losing the windows of the screens that stay.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,10 @@ class ScreenModel {
   // The panel's screen-state tick: refreshes the current screen's list and every screen's empty state, and
   // repaints the buttons when one changed. Pauses while the hook lock is raised or the pause mutex exists.
   void RefreshScreenState();
+  // Whether a switch began at or after tick (a tick count of the clock), wrap of the counter included. A report
+  // made before a switch is out of date once that switch ran: the switch has already given every window on the
+  // desktop to the screen it left.
+  bool SwitchedSince(std::uint32_t tick) const;
   // Brings every screen's windows back to the desktop and drops the window lists, as the program's close does.
   // The model has no screens to switch afterwards.
   void BringBackAllWindows();
@@ -64,6 +69,8 @@ class ScreenModel {
   ScreenList screenList_;
   std::vector<std::unique_ptr<ScreenWindows>> screenWindows_;
   int current_ = -1;
+  bool hasSwitched_ = false;
+  std::uint32_t lastSwitchTick_ = 0;
 };
 
 }  // namespace qiv

@@ -16,7 +16,8 @@ WindowTracker::WindowTracker(const EnginePlatform& platform, const Settings& set
       busyWindows_(platform.desktop),
       addedTimes_(platform.clock) {}
 
-bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded) {
+bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded,
+                                     ThreadProbeAnswers* answers) {
   if (!desktop_.Exists(window) || !desktop_.IsVisible(window)) return false;
   if (excluded != nullptr && excluded->Contains(window)) return false;
   if (desktop_.ProcessId(window) == process_.OwnProcessId()) return false;
@@ -24,16 +25,17 @@ bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* e
   // Dialog boxes and other owned windows move with their owner.
   if (desktop_.Parent(window) != nullptr || desktop_.Owner(window) != nullptr) return false;
   if (settings_.ToolWndAlwaysSticky && desktop_.Has(window, WindowTrait::kToolWindow)) return false;
-  return !IsWindowHung(window);
+  return !busyWindows_.IsWindowHung(window, answers);
 }
 
 void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded) {
+  ThreadProbeAnswers answers;
   const std::vector<WindowHandle> listed = screen.Windows();
   for (WindowHandle window : listed) {
-    if (!IsEligibleWindow(window, excluded)) screen.Remove(window);
+    if (!IsEligibleWindow(window, excluded, &answers)) screen.Remove(window);
   }
   for (WindowHandle window : desktop_.TopLevelWindowsFromTop()) {
-    if (!screen.Contains(window) && IsEligibleWindow(window, excluded)) screen.Add(window);
+    if (!screen.Contains(window) && IsEligibleWindow(window, excluded, &answers)) screen.Add(window);
   }
   // A window that is no longer top-level at this moment falls out here.
   std::vector<WindowHandle> sorted;
@@ -46,11 +48,12 @@ void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWind
 
 bool WindowTracker::CheckScreenEmpty(ScreenWindows& screen) {
   bool isEmpty = true;
+  ThreadProbeAnswers answers;
   const std::vector<WindowHandle> listed = screen.Windows();
   for (WindowHandle window : listed) {
     if (desktop_.Text(window).empty()) {
       screen.Remove(window);
-    } else if (isEmpty && desktop_.Exists(window) && !IsWindowHung(window)) {
+    } else if (isEmpty && desktop_.Exists(window) && !busyWindows_.IsWindowHung(window, &answers)) {
       // One answering window settles it: the others need no probe, which costs a round trip each.
       isEmpty = false;
     }

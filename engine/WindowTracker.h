@@ -19,13 +19,15 @@ class WindowTracker {
 
   // A visible top-level window of another process, not in excluded's list, not sticky, without parent and owner,
   // not a tool window while those are sticky, and answering. The tests run in that order, the costly probe last.
-  bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded);
+  bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers = nullptr);
   bool IsWindowHung(WindowHandle window) { return busyWindows_.IsWindowHung(window); }
 
   // Drops the windows that are no longer eligible, adds the eligible ones that are new, and sorts the list by the
   // desktop's z-order, bottom-most first. Only right for the current screen: only its windows are on the desktop.
+  // Each thread is probed once.
   void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded);
   // Drops the windows without a text (closed ones among them) and answers whether no answering window is left.
+  // Each thread is probed once.
   bool CheckScreenEmpty(ScreenWindows& screen);
 
   AddedTimeMap& AddedTimes() { return addedTimes_; }

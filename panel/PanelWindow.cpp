@@ -452,6 +452,9 @@ LRESULT PanelWindow::OnKeyReported(WPARAM key, LPARAM modifiers) {
 
 LRESULT PanelWindow::OnWindowShown(WPARAM window, LPARAM) {
   SetScreenSelection(model_.CurrentScreen());
+  // A report that waited in the queue while a switch ran would send a window that the switch has just hidden
+  // with its screen back to that screen, after waiting seconds for it to show.
+  if (model_.SwitchedSince(static_cast<std::uint32_t>(::GetMessageTime()))) return 0;
   return operations_.DispatchShownWindow(reinterpret_cast<WindowHandle>(window)) ? 1 : 0;
 }
 

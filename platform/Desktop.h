@@ -94,6 +94,8 @@ class Desktop {
   virtual std::string Text(WindowHandle window) = 0;
   virtual std::string ClassName(WindowHandle window) = 0;
   virtual std::uint32_t ProcessId(WindowHandle window) = 0;
+  // The thread that created the window, which answers for it; 0 for a window that does not exist.
+  virtual std::uint32_t ThreadId(WindowHandle window) = 0;
   // Null for a window without one.
   virtual WindowHandle Parent(WindowHandle window) = 0;
   virtual WindowHandle Owner(WindowHandle window) = 0;

@@ -97,6 +97,10 @@ std::uint32_t Win32Desktop::ProcessId(WindowHandle window) {
   return processId;
 }
 
+std::uint32_t Win32Desktop::ThreadId(WindowHandle window) {
+  return ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
+}
+
 // For a pop-up window the system answers its owner here: either way it moves with that window.
 WindowHandle Win32Desktop::Parent(WindowHandle window) { return ToWindowHandle(::GetParent(ToHwnd(window))); }
 

@@ -111,6 +111,14 @@ std::uint32_t FakeDesktop::ProcessId(WindowHandle window) {
   return node == nullptr ? 0 : node->window.processId;
 }
 
+std::uint32_t FakeDesktop::ThreadId(WindowHandle window) {
+  const Node* node = Find(window);
+  if (node == nullptr) return 0;
+  if (node->window.threadId != 0) return node->window.threadId;
+  // Above any id a test gives.
+  return 0x10000000u + static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
+}
+
 WindowHandle FakeDesktop::Parent(WindowHandle window) {
   const Node* node = Find(window);
   return node == nullptr ? nullptr : node->parent;

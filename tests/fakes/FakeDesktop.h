@@ -30,6 +30,8 @@ class FakeDesktop final : public Desktop {
     std::string text = "Window";
     std::string className = "AppWindow";
     std::uint32_t processId = kOtherProcessId;
+    // 0: a thread of its own. Windows of one thread should agree on being hung.
+    std::uint32_t threadId = 0;
     WindowHandle owner = nullptr;
     bool visible = true;
     bool disabled = false;
@@ -83,6 +85,7 @@ class FakeDesktop final : public Desktop {
   std::string Text(WindowHandle window) override;
   std::string ClassName(WindowHandle window) override;
   std::uint32_t ProcessId(WindowHandle window) override;
+  std::uint32_t ThreadId(WindowHandle window) override;
   WindowHandle Parent(WindowHandle window) override;
   WindowHandle Owner(WindowHandle window) override;
   bool Has(WindowHandle window, WindowTrait trait) override;

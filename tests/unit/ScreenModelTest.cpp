@@ -94,6 +94,26 @@ TEST_F(ScreenModelTest, ASelectionOutsideTheScreensIsClampedAndWrittenBack) {
   EXPECT_GT(view_.AppListHides(), 0);
 }
 
+TEST_F(ScreenModelTest, ReportsMadeBeforeTheLastSwitchAreOutOfDate) {
+  const struct {
+    std::uint32_t switchAt;
+    std::uint32_t reportAt;
+    bool outOfDate;
+  } cases[] = {
+      {5000, 4999, true},  {5000, 5000, true},  {5000, 5001, false},
+      // The tick counter wraps after 49.7 days.
+      {3, 0xFFFFFFF0u, true}, {0xFFFFFFF0u, 3, false},
+  };
+  for (const auto& c : cases) {
+    clock_.SetNow(c.switchAt);
+    Switch(model_.CurrentScreen() == 0 ? 1 : 0);
+    EXPECT_EQ(model_.SwitchedSince(c.reportAt), c.outOfDate) << c.switchAt << " " << c.reportAt;
+  }
+  clock_.SetNow(9000);
+  Switch(model_.CurrentScreen());
+  EXPECT_FALSE(model_.SwitchedSince(8000)) << "selecting the current screen again is no switch";
+}
+
 TEST_F(ScreenModelTest, AHungWindowIsLeftOnTheDesktopAndTheSwitchCompletes) {
   const WindowHandle answering = AddWindow();
   const WindowHandle hung = AddWindow();

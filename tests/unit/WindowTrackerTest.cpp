@@ -104,6 +104,26 @@ TEST_F(WindowTrackerTest, RefreshDropsWindowsThatAreNoLongerEligible) {
   EXPECT_EQ(Screen(0).Windows(), (Windows{kept}));
 }
 
+TEST_F(WindowTrackerTest, RefreshProbesEachThreadOnceAndWaitsForAHungThreadOnce) {
+  FakeDesktop::Window answering;
+  answering.threadId = 7;
+  FakeDesktop::Window hung;
+  hung.threadId = 8;
+  hung.hung = true;
+  const Windows answeringWindows = {AddWindow(answering), AddWindow(answering), AddWindow(answering)};
+  const Windows hungWindows = {AddWindow(hung), AddWindow(hung)};
+  Place(0, {hungWindows[0]});
+  const std::uint32_t start = clock_.TickCount();
+
+  tracker_.RefreshScreenWindows(Screen(0), nullptr);
+  EXPECT_EQ(Screen(0).Windows(), answeringWindows);
+  EXPECT_EQ(desktop_.Probes(), 2);
+  EXPECT_EQ(clock_.TickCount() - start, 200u);
+
+  tracker_.RefreshScreenWindows(Screen(0), nullptr);
+  EXPECT_EQ(desktop_.Probes(), 4) << "answers do not outlive their pass";
+}
+
 TEST_F(WindowTrackerTest, RefreshLeavesOutTheWindowsOfTheExcludedScreen) {
   const WindowHandle elsewhere = AddWindow();
   const WindowHandle here = AddWindow();

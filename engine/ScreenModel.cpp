@@ -101,13 +101,28 @@ void ScreenModel::RefreshScreenState() {
   if (hookLock_.Count() != 0) return;
   if (process_.NamedMutexExists(kPauseMutexName)) return;
   bool changed = false;
+  // One probe per thread for the whole tick: a program that hangs with windows on several screens costs one wait.
+  ThreadProbeAnswers answers;
   for (int index = 0; index < ScreenCount(); ++index) {
     ScreenWindows& screen = *screenWindows_[index];
     const bool wasEmpty = screen.IsEmpty();
-    if (index == current_) tracker_.RefreshScreenWindows(screen, nullptr);
-    if (tracker_.CheckScreenEmpty(screen) != wasEmpty) changed = true;
+    if (index == current_) tracker_.RefreshScreenWindows(screen, nullptr, &answers);
+    if (tracker_.CheckScreenEmpty(screen, &answers) != wasEmpty) changed = true;
   }
   if (changed) view_.RedrawScreenButtons();
+  // A parked window that did not answer when its screen came back is still in the holder; no hidden screen
+  // holds it any more. It comes back as soon as it answers, and the next tick takes it into the current screen.
+  for (WindowHandle window : engine_.ParkedWindows()) {
+    if (HeldByHiddenScreen(window) || tracker_.IsWindowHung(window, &answers)) continue;
+    engine_.SetWindowOnDesktop(window, true, nullptr, nullptr);
+  }
+}
+
+bool ScreenModel::HeldByHiddenScreen(WindowHandle window) {
+  for (int index = 0; index < ScreenCount(); ++index) {
+    if (index != current_ && screenWindows_[index]->Contains(window)) return true;
+  }
+  return false;
 }
 
 bool ScreenModel::SwitchedSince(std::uint32_t tick) const {

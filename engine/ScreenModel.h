@@ -57,6 +57,8 @@ class ScreenModel {
   ScreenWindows* Windows(int index);
 
  private:
+  bool HeldByHiddenScreen(WindowHandle window);
+
   SwitchEngine& engine_;
   WindowTracker& tracker_;
   Desktop& desktop_;

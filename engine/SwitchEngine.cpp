@@ -16,6 +16,9 @@ constexpr std::uint32_t kWorkerWaitMs = 100;
 // A worker this late has long been given up by its caller, whose screen may be current again by now: the window
 // must not stay parked.
 constexpr std::uint32_t kLateWorkerMs = 1000;
+// How long the program's end waits for parked windows that do not answer, and how often it tries them again.
+constexpr std::uint32_t kReleaseGraceMs = 3000;
+constexpr std::uint32_t kReleaseRetryMs = 100;
 constexpr std::int32_t kOffscreenShift = 3000;
 // The hides of one switch get 0 + 50 + ... + 450 = 2250 ms.
 constexpr std::uint32_t kHideWaitStepMs = 50;
@@ -89,7 +92,8 @@ void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* bat
       ParkExplorerWindow(window);
       return;
     }
-    UnparkExplorerWindow(window, batch);
+    // Stopping a flash or activating waits for a window that does not answer.
+    if (!UnparkExplorerWindow(window, batch)) return;
   } else {
     if (!show) {
       desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kHideFlags);
@@ -140,13 +144,16 @@ void SwitchEngine::ParkExplorerWindow(WindowHandle window) {
   ReparentAsync(window, holder_, kParkingShowState);
 }
 
-void SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batch) {
+bool SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batch) {
   const auto found = parkedStates_.find(window);
-  if (found == parkedStates_.end()) return;
+  if (found == parkedStates_.end()) return false;
+  // A window that does not answer cannot be moved now. It stays parked with its state, and the screen-state tick
+  // tries again until it answers; without its state it would stay parked for good.
+  if (tracker_.IsWindowHung(window)) return false;
   const ParkedState state = found->second;
   parkedStates_.erase(found);
   // A worker that did not end in time may still be moving the window: leave its placement alone then.
-  if (ReparentAsync(window, nullptr, state.showState) && state.showState != ParkedState::kNormal) {
+  if (StartReparentWorker(window, nullptr, state.showState) && state.showState != ParkedState::kNormal) {
     WindowPlacement placement;
     if (desktop_.GetPlacement(window, placement)) {
       placement.flags = 0;
@@ -165,6 +172,7 @@ void SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batc
   InsertAfter after = InsertAfter::kTop;
   if (state.topmost != topmostNow) after = state.topmost ? InsertAfter::kTopmost : InsertAfter::kNotTopmost;
   desktop_.SetPosition(window, after, Rect{}, kExplorerTopmostFlags);
+  return true;
 }
 
 WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
@@ -181,7 +189,8 @@ WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
   }
   if (batch) batch->End();
   clock_.Sleep(0);
-  if (activate == nullptr && !windows.empty()) activate = windows.back();
+  // The top window may have stayed parked because it does not answer: activating it would wait for it.
+  if (activate == nullptr && !windows.empty() && !IsParked(windows.back())) activate = windows.back();
   clock_.Sleep(0);
   return activate;
 }
@@ -207,6 +216,10 @@ bool SwitchEngine::AllOffDesktop(const std::vector<WindowHandle>& windows) {
 
 bool SwitchEngine::ReparentAsync(WindowHandle window, WindowHandle parent, std::int32_t showState) {
   if (tracker_.IsWindowHung(window)) return false;
+  return StartReparentWorker(window, parent, showState);
+}
+
+bool SwitchEngine::StartReparentWorker(WindowHandle window, WindowHandle parent, std::int32_t showState) {
   return workers_.Run([this, window, parent, showState] { ReparentJob(window, parent, showState); }, kWorkerWaitMs);
 }
 
@@ -265,9 +278,21 @@ void SwitchEngine::SetPlacementOrReposition(WindowHandle window, const WindowPla
   desktop_.ShowAsync(window, placement.showCommand);
 }
 
+bool SwitchEngine::IsParked(WindowHandle window) { return IsExplorerClass(window) && IsWindowOffDesktop(window); }
+
+std::vector<WindowHandle> SwitchEngine::ParkedWindows() {
+  if (holder_ == nullptr) return {};
+  return desktop_.ChildWindows(holder_);
+}
+
 void SwitchEngine::ReleaseParkedWindows() {
-  if (holder_ == nullptr) return;
-  for (WindowHandle window : desktop_.ChildWindows(holder_)) ReparentAsync(window, nullptr, ParkedState::kNormal);
+  // A window that does not answer at this moment gets a few more chances before the holder goes.
+  const std::uint32_t start = clock_.TickCount();
+  for (;;) {
+    for (WindowHandle window : ParkedWindows()) ReparentAsync(window, nullptr, ParkedState::kNormal);
+    if (ParkedWindows().empty() || clock_.TickCount() - start >= kReleaseGraceMs) return;
+    clock_.Sleep(kReleaseRetryMs);
+  }
 }
 
 }  // namespace qiv

@@ -50,8 +50,10 @@ class SwitchEngine {
   void StopFlashing(WindowHandle window) { desktop_.StopFlashing(window); }
   // True when owned windows were taken off the desktop together with the window.
   bool HasHiddenOwnedWindows(WindowHandle window) { return ownedWindows_.HasList(window); }
-  // Hands every window still parked in the holder window back to the desktop. Our process must never end with
-  // a window parked: Wine destroys it then.
+  // The windows parked in the holder window now.
+  std::vector<WindowHandle> ParkedWindows();
+  // Hands every window still parked in the holder window back to the desktop, waiting at most 3 s for those that
+  // do not answer. Our process must never end with a window parked: Wine destroys it then.
   void ReleaseParkedWindows();
 
   ParkedStateMap& ParkedStates() { return parkedStates_; }
@@ -61,9 +63,13 @@ class SwitchEngine {
   void BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch, WindowHandle* activate);
   void TakeOwnedWindowsAlong(WindowHandle window);
   void ParkExplorerWindow(WindowHandle window);
-  void UnparkExplorerWindow(WindowHandle window, PositionBatch* batch);
+  // False when the window stays parked: no parked state, or it does not answer.
+  bool UnparkExplorerWindow(WindowHandle window, PositionBatch* batch);
+  bool IsParked(WindowHandle window);
   bool AllOffDesktop(const std::vector<WindowHandle>& windows);
   void SetPlacementOrReposition(WindowHandle window, const WindowPlacement& placement);
+  // ReparentAsync without the responsiveness test.
+  bool StartReparentWorker(WindowHandle window, WindowHandle parent, std::int32_t showState);
   void ReparentJob(WindowHandle window, WindowHandle parent, std::int32_t showState);
   void ShowCommandJob(WindowHandle window, std::int32_t showCommand);
 

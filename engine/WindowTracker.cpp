@@ -28,14 +28,16 @@ bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* e
   return !busyWindows_.IsWindowHung(window, answers);
 }
 
-void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded) {
-  ThreadProbeAnswers answers;
+void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded,
+                                         ThreadProbeAnswers* answers) {
+  ThreadProbeAnswers ownAnswers;
+  if (answers == nullptr) answers = &ownAnswers;
   const std::vector<WindowHandle> listed = screen.Windows();
   for (WindowHandle window : listed) {
-    if (!IsEligibleWindow(window, excluded, &answers)) screen.Remove(window);
+    if (!IsEligibleWindow(window, excluded, answers)) screen.Remove(window);
   }
   for (WindowHandle window : desktop_.TopLevelWindowsFromTop()) {
-    if (!screen.Contains(window) && IsEligibleWindow(window, excluded, &answers)) screen.Add(window);
+    if (!screen.Contains(window) && IsEligibleWindow(window, excluded, answers)) screen.Add(window);
   }
   // A window that is no longer top-level at this moment falls out here.
   std::vector<WindowHandle> sorted;
@@ -46,14 +48,15 @@ void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWind
   screen.Reorder(std::move(sorted));
 }
 
-bool WindowTracker::CheckScreenEmpty(ScreenWindows& screen) {
+bool WindowTracker::CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers) {
   bool isEmpty = true;
-  ThreadProbeAnswers answers;
+  ThreadProbeAnswers ownAnswers;
+  if (answers == nullptr) answers = &ownAnswers;
   const std::vector<WindowHandle> listed = screen.Windows();
   for (WindowHandle window : listed) {
     if (desktop_.Text(window).empty()) {
       screen.Remove(window);
-    } else if (isEmpty && desktop_.Exists(window) && !busyWindows_.IsWindowHung(window, &answers)) {
+    } else if (isEmpty && desktop_.Exists(window) && !busyWindows_.IsWindowHung(window, answers)) {
       // One answering window settles it: the others need no probe, which costs a round trip each.
       isEmpty = false;
     }

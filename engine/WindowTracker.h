@@ -20,15 +20,18 @@ class WindowTracker {
   // A visible top-level window of another process, not in excluded's list, not sticky, without parent and owner,
   // not a tool window while those are sticky, and answering. The tests run in that order, the costly probe last.
   bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers = nullptr);
-  bool IsWindowHung(WindowHandle window) { return busyWindows_.IsWindowHung(window); }
+  bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr) {
+    return busyWindows_.IsWindowHung(window, answers);
+  }
 
   // Drops the windows that are no longer eligible, adds the eligible ones that are new, and sorts the list by the
   // desktop's z-order, bottom-most first. Only right for the current screen: only its windows are on the desktop.
-  // Each thread is probed once.
-  void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded);
+  // Each thread is probed once, or not at all when answers (shared by the calls of one pass) know it already.
+  void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded,
+                            ThreadProbeAnswers* answers = nullptr);
   // Drops the windows without a text (closed ones among them) and answers whether no answering window is left.
-  // Each thread is probed once.
-  bool CheckScreenEmpty(ScreenWindows& screen);
+  // Probes as RefreshScreenWindows does.
+  bool CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers = nullptr);
 
   AddedTimeMap& AddedTimes() { return addedTimes_; }
   BusyWindowSet& BusyWindows() { return busyWindows_; }

@@ -1,7 +1,9 @@
 // Switching screens under Wine with windows of the helper process: hot keys, z-order,
 // Explorer windows parked in the holder, hung windows, windows that show themselves on
 // a hidden screen, and the close command bringing every window back.
+#include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
+#include "tests/e2e/harness/Mouse.h"
 #include "tests/e2e/harness/QivTest.h"
 #include "tests/e2e/helper/HelperProtocol.h"
 
@@ -29,6 +31,22 @@ class Switching : public QivTest {
   ::testing::AssertionResult PressCtrlAlt(WORD key) {
     if (::testing::AssertionResult focused = helper_.BringToForeground(typingTarget_); !focused) return focused;
     if (!PressChord({VK_CONTROL, VK_MENU, key})) return ::testing::AssertionFailure() << "SendInput failed";
+    return ::testing::AssertionSuccess();
+  }
+
+  // A click queues like a user's and is never lost, whereas a hot key finds the panel busy while it probes a
+  // program that does not answer, and goes on to the focused application.
+  ::testing::AssertionResult ClickScreenButton(int index) {
+    RECT item = {};
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(::GetDlgItem(panel_, IDC_SCREEN_BUTTONS), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                               reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 3000, &result) ||
+        static_cast<LRESULT>(result) == LB_ERR) {
+      return ::testing::AssertionFailure() << "no screen button " << index;
+    }
+    POINT centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ::MapWindowPoints(::GetDlgItem(panel_, IDC_SCREEN_BUTTONS), nullptr, &centre, 1);
+    if (!ClickAt(centre)) return ::testing::AssertionFailure() << "the click failed";
     return ::testing::AssertionSuccess();
   }
 
@@ -113,6 +131,27 @@ TEST_F(Switching, ExplorerWindowIsParkedAndComesBackMaximised) {
     return ::GetAncestor(explorer, GA_PARENT) == ::GetDesktopWindow() && ::IsZoomed(explorer) &&
            ::IsWindowVisible(explorer);
   }));
+}
+
+TEST_F(Switching, ParkedWindowThatHungComesBackOnceItAnswers) {
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window|thread");
+  ASSERT_NE(explorer, nullptr);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ASSERT_TRUE(Eventually("the Explorer window parked",
+                         [&] { return ::GetAncestor(explorer, GA_PARENT) != ::GetDesktopWindow(); }));
+  ::PostMessageA(explorer, kMsgHang, 3000, 0);
+  ASSERT_TRUE(Eventually("the Explorer window's thread to stop answering", [&] {
+    DWORD_PTR reply = 0;
+    return !::SendMessageTimeoutA(explorer, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
+  }));
+
+  ASSERT_TRUE(ClickScreenButton(0));
+  ASSERT_TRUE(ScreenBecomes(0));
+  EXPECT_TRUE(Eventually(
+      "the Explorer window back on the desktop once it answers",
+      [&] { return ::GetAncestor(explorer, GA_PARENT) == ::GetDesktopWindow() && ::IsWindowVisible(explorer); },
+      10000));
 }
 
 TEST_F(Switching, HungWindowDoesNotStopTheSwitch) {

@@ -140,7 +140,33 @@ TEST_F(ScreenModelTest, AWindowThatHungWhileItsScreenWasHiddenDoesNotBlockTheSwi
   desktop_[explorer].hung = true;
   Switch(0);
   EXPECT_EQ(model_.CurrentScreen(), 0);
-  EXPECT_TRUE(engine_.ParkedStates().empty()) << "its parked state is dropped";
+  EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
+}
+
+TEST_F(ScreenModelTest, AParkedWindowThatDidNotAnswerComesBackOnceItAnswers) {
+  const WindowHandle explorer = AddExplorerWindow(State::kMaximized);
+  const WindowHandle elsewhere = AddExplorerWindow();
+  Place(0, {explorer});
+  Place(2, {elsewhere});
+  Switch(1);
+  desktop_[explorer].hung = true;
+  const int flashStops = desktop_.StopFlashingCalls();
+  Switch(0);
+  const std::uint32_t tickStart = clock_.TickCount();
+  model_.RefreshScreenState();
+  EXPECT_EQ(clock_.TickCount() - tickStart, 200u) << "one wait for it in a tick";
+  EXPECT_EQ(desktop_.Parent(explorer), holder_) << "still parked while it does not answer";
+  EXPECT_NE(desktop_.Foreground(), explorer) << "activating it would wait for it";
+  EXPECT_EQ(desktop_.StopFlashingCalls(), flashStops);
+
+  desktop_[explorer].hung = false;
+  model_.RefreshScreenState();
+  EXPECT_EQ(desktop_.Parent(explorer), nullptr);
+  EXPECT_TRUE(desktop_.IsVisible(explorer));
+  EXPECT_EQ(desktop_[explorer].state, State::kMaximized) << "with the state it was parked in";
+  model_.RefreshScreenState();
+  EXPECT_EQ(Screen(0).Windows(), (Windows{explorer}));
+  EXPECT_EQ(desktop_.Parent(elsewhere), holder_) << "the window of a hidden screen stays parked";
   EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
 }
 
@@ -190,6 +216,22 @@ TEST_F(ScreenModelTest, RefreshScreenStateRepaintsOnlyWhenAnEmptyStateChanges) {
   EXPECT_EQ(Screen(0).Windows(), (Windows{opened}));
   EXPECT_FALSE(Screen(0).IsEmpty());
   EXPECT_EQ(view_.Redraws(), redraws + 1);
+}
+
+TEST_F(ScreenModelTest, AProgramThatHangsWithWindowsOnEveryScreenCostsOneWaitATick) {
+  FakeDesktop::Window hung;
+  hung.threadId = 9;
+  hung.hung = true;
+  const WindowHandle onCurrent = AddWindow(hung);
+  Place(1, {AddWindow(hung)});
+  Place(2, {AddWindow(hung)});
+  const int probes = desktop_.Probes();
+  const std::uint32_t start = clock_.TickCount();
+  model_.RefreshScreenState();
+  EXPECT_EQ(desktop_.Probes() - probes, 1);
+  EXPECT_EQ(clock_.TickCount() - start, 200u);
+  EXPECT_TRUE(desktop_.IsVisible(onCurrent));
+  EXPECT_TRUE(Screen(0).Windows().empty()) << "a hung window is not taken in";
 }
 
 TEST_F(ScreenModelTest, ClosingBringsBackTheWindowsOfEveryScreen) {

@@ -261,5 +261,26 @@ TEST_F(SwitchEngineTest, ReleaseParkedWindowsHandsEveryParkedWindowBack) {
   EXPECT_EQ(desktop_[second].state, State::kMaximized) << "handed back as it is";
 }
 
+TEST_F(SwitchEngineTest, ReleaseParkedWindowsGivesAWindowThatDoesNotAnswerThreeSeconds) {
+  const WindowHandle late = AddExplorerWindow();
+  const WindowHandle never = AddExplorerWindow();
+  engine_.SetWindowOnDesktop(late, false, nullptr, nullptr);
+  engine_.SetWindowOnDesktop(never, false, nullptr, nullptr);
+  desktop_[late].hung = true;
+  desktop_[never].hung = true;
+  const std::uint32_t start = clock_.TickCount();
+  clock_.SetOnSleep([this, start, late] {
+    if (clock_.TickCount() - start >= 1000) desktop_[late].hung = false;
+  });
+
+  engine_.ReleaseParkedWindows();
+  EXPECT_EQ(desktop_.Parent(late), nullptr) << "answered after a second";
+  EXPECT_EQ(desktop_.Parent(never), holder_);
+  const std::uint32_t waited = clock_.TickCount() - start;
+  EXPECT_GE(waited, 3000u);
+  EXPECT_LT(waited, 3500u) << "the program's end is not held up for long";
+  EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
+}
+
 }  // namespace
 }  // namespace qiv

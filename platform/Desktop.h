@@ -120,7 +120,7 @@ class Desktop {
   virtual void StopFlashing(WindowHandle window) = 0;
 
   // Sends the window an empty message and waits at most timeoutMs, also while its thread is busy with messages
-  // of its own; false when it did not answer.
+  // of its own; false when it did not answer, at once when the system already knows it as hung.
   virtual bool RespondsWithin(WindowHandle window, std::uint32_t timeoutMs) = 0;
 };
 

@@ -180,6 +180,9 @@ void Win32Desktop::StopFlashing(WindowHandle window) {
 }
 
 bool Win32Desktop::RespondsWithin(WindowHandle window, std::uint32_t timeoutMs) {
+  // A thread that has taken no message for seconds will not answer now either. Waiting for it would block our
+  // thread for the whole time-out on every screen-state tick, and hot keys pressed meanwhile would be lost.
+  if (::IsHungAppWindow(ToHwnd(window))) return false;
   DWORD_PTR result = 0;
   return ::SendMessageTimeoutA(ToHwnd(window), WM_NULL, 0, 0, SMTO_BLOCK, timeoutMs, &result) != 0;
 }

@@ -172,6 +172,21 @@ TEST_F(Switching, HungWindowDoesNotStopTheSwitch) {
   EXPECT_TRUE(::IsWindowVisible(hung)) << "a hung window is left on the desktop";
 }
 
+TEST_F(Switching, HotKeysKeepWorkingWhileAProgramStaysHung) {
+  HWND hung = helper_.Open("title=Hung window|thread");
+  ASSERT_NE(hung, nullptr);
+  ::PostMessageA(hung, kMsgHang, 20000, 0);
+  // The system calls a window hung once its thread has taken no message for five seconds.
+  ASSERT_TRUE(Eventually("the system to call the window hung", [&] { return ::IsHungAppWindow(hung) != FALSE; },
+                         8000));
+  for (int round = 0; round < 4; ++round) {
+    ASSERT_TRUE(PressCtrlAlt('2'));
+    ASSERT_TRUE(ScreenBecomes(1)) << "round " << round;
+    ASSERT_TRUE(PressCtrlAlt('1'));
+    ASSERT_TRUE(ScreenBecomes(0)) << "round " << round;
+  }
+}
+
 TEST_F(Switching, DialogOfAHiddenScreenIsSentBackToItsScreen) {
   HWND owner = helper_.Open("title=Application on screen 1");
   ASSERT_NE(owner, nullptr);

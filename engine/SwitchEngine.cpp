@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "engine/PostedPositionBatch.h"
 #include "platform/HookLockScope.h"
 
 namespace qiv {
@@ -180,17 +181,26 @@ WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
   const std::vector<WindowHandle> windows = screen.Windows();
   std::unique_ptr<PositionBatch> batch = desktop_.BeginPositionBatch(static_cast<int>(windows.size()));
   clock_.Sleep(0);
+  PostedPositionBatch posted(desktop_);
+  ThreadProbeAnswers answers;
   WindowHandle activate = nullptr;
+  bool topAnswers = true;
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     WindowHandle place = nullptr;
-    SetWindowOnDesktop(*it, true, batch.get(), &place);
-    if (it == windows.rbegin()) activate = place;
+    // A hidden window that does not answer would hold up the batch, and with it the whole switch, until it does.
+    const bool hung =
+        !IsExplorerClass(*it) && IsWindowOffDesktop(*it) && tracker_.IsWindowHung(*it, &answers);
+    SetWindowOnDesktop(*it, true, hung ? &posted : batch.get(), &place);
+    if (it == windows.rbegin()) {
+      activate = place;
+      topAnswers = !hung;
+    }
     clock_.Sleep(0);
   }
   if (batch) batch->End();
   clock_.Sleep(0);
-  // The top window may have stayed parked because it does not answer: activating it would wait for it.
-  if (activate == nullptr && !windows.empty() && !IsParked(windows.back())) activate = windows.back();
+  // Activating a top window that does not answer, or stayed parked because it does not, would wait for it.
+  if (activate == nullptr && !windows.empty() && topAnswers && !IsParked(windows.back())) activate = windows.back();
   clock_.Sleep(0);
   return activate;
 }

@@ -50,6 +50,25 @@ class Switching : public QivTest {
     return ::testing::AssertionSuccess();
   }
 
+  // Ctrl+Alt+key makes screen current in less than limitMs: a switch that waits for a hung window takes seconds.
+  ::testing::AssertionResult SwitchesPromptly(WORD key, int screen, ULONGLONG limitMs) {
+    const ULONGLONG start = ::GetTickCount64();
+    if (::testing::AssertionResult pressed = PressCtrlAlt(key); !pressed) return pressed;
+    if (::testing::AssertionResult current = ScreenBecomes(screen); !current) return current;
+    const ULONGLONG took = ::GetTickCount64() - start;
+    if (took >= limitMs) return ::testing::AssertionFailure() << "the switch took " << took << " ms";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Makes the window's thread stop answering for ms milliseconds.
+  static ::testing::AssertionResult Hang(HWND window, WPARAM ms) {
+    ::PostMessageA(window, kMsgHang, ms, 0);
+    return Eventually("the window's thread to stop answering", [&] {
+      DWORD_PTR reply = 0;
+      return !::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
+    });
+  }
+
   ::testing::AssertionResult ScreenBecomes(int screen) {
     return Eventually("screen " + std::to_string(screen) + " to become current",
                       [&] { return QivProcess::CurrentScreen(panel_) == screen; });
@@ -140,11 +159,7 @@ TEST_F(Switching, ParkedWindowThatHungComesBackOnceItAnswers) {
   ASSERT_TRUE(ScreenBecomes(1));
   ASSERT_TRUE(Eventually("the Explorer window parked",
                          [&] { return ::GetAncestor(explorer, GA_PARENT) != ::GetDesktopWindow(); }));
-  ::PostMessageA(explorer, kMsgHang, 3000, 0);
-  ASSERT_TRUE(Eventually("the Explorer window's thread to stop answering", [&] {
-    DWORD_PTR reply = 0;
-    return !::SendMessageTimeoutA(explorer, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
-  }));
+  ASSERT_TRUE(Hang(explorer, 3000));
 
   ASSERT_TRUE(ClickScreenButton(0));
   ASSERT_TRUE(ScreenBecomes(0));
@@ -158,24 +173,32 @@ TEST_F(Switching, HungWindowDoesNotStopTheSwitch) {
   HWND hung = helper_.Open("title=Hung window|thread");
   HWND normal = helper_.Open("title=Normal window");
   ASSERT_TRUE(hung && normal);
-  ::PostMessageA(hung, kMsgHang, 8000, 0);
-  ASSERT_TRUE(Eventually("the hung window's thread to stop answering", [&] {
-    DWORD_PTR reply = 0;
-    return !::SendMessageTimeoutA(hung, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
-  }));
+  ASSERT_TRUE(Hang(hung, 8000));
 
-  const ULONGLONG start = ::GetTickCount64();
+  ASSERT_TRUE(SwitchesPromptly('2', 1, 4000));
+  EXPECT_TRUE(VisibleState({normal}, false));
+  EXPECT_TRUE(::IsWindowVisible(hung)) << "a hung window is left on the desktop";
+}
+
+TEST_F(Switching, WindowThatHungOnAHiddenScreenDoesNotHoldUpTheSwitchBack) {
+  HWND hung = helper_.Open("title=Hangs while hidden|thread");
+  HWND normal = helper_.Open("title=Normal window");
+  ASSERT_TRUE(hung && normal);
   ASSERT_TRUE(PressCtrlAlt('2'));
   ASSERT_TRUE(ScreenBecomes(1));
-  EXPECT_TRUE(VisibleState({normal}, false));
-  EXPECT_LT(::GetTickCount64() - start, 4000u) << "the switch waited too long for the hung window";
-  EXPECT_TRUE(::IsWindowVisible(hung)) << "a hung window is left on the desktop";
+  ASSERT_TRUE(VisibleState({hung, normal}, false));
+  ASSERT_TRUE(Hang(hung, 6000));
+
+  ASSERT_TRUE(SwitchesPromptly('1', 0, 3000));
+  EXPECT_TRUE(VisibleState({normal}, true));
+  EXPECT_TRUE(Eventually("the hung window to show once it answers", [&] { return ::IsWindowVisible(hung) != FALSE; },
+                         10000));
 }
 
 TEST_F(Switching, HotKeysKeepWorkingWhileAProgramStaysHung) {
   HWND hung = helper_.Open("title=Hung window|thread");
   ASSERT_NE(hung, nullptr);
-  ::PostMessageA(hung, kMsgHang, 20000, 0);
+  ASSERT_TRUE(Hang(hung, 20000));
   // The system calls a window hung once its thread has taken no message for five seconds.
   ASSERT_TRUE(Eventually("the system to call the window hung", [&] { return ::IsHungAppWindow(hung) != FALSE; },
                          8000));

@@ -26,7 +26,8 @@ class FakeDesktop::Batch final : public PositionBatch {
   explicit Batch(FakeDesktop& desktop) : desktop_(desktop) {}
 
   void Add(WindowHandle window, InsertAfter after, std::uint32_t flags) override {
-    if (ended_ || !desktop_.NoteMove(window, false)) return;
+    // Ending the batch sends each window its position changes and waits for the answer.
+    if (ended_ || !desktop_.NoteMove(window, true)) return;
     entries_.push_back({window, after, flags});
   }
   void End() override {

@@ -143,6 +143,22 @@ TEST_F(ScreenModelTest, AWindowThatHungWhileItsScreenWasHiddenDoesNotBlockTheSwi
   EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
 }
 
+TEST_F(ScreenModelTest, AHiddenWindowThatHungDoesNotHoldUpTheOthersAndShowsOnceItAnswers) {
+  const WindowHandle other = AddWindow();
+  const WindowHandle hung = AddWindow();
+  Place(0, {other, hung});
+  Switch(1);
+  desktop_[hung].hung = true;
+  Switch(0);
+  EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
+  EXPECT_TRUE(desktop_.IsVisible(other));
+  EXPECT_NE(desktop_.Foreground(), hung) << "activating it would wait for it";
+
+  desktop_[hung].hung = false;
+  desktop_.ApplyPendingRequests();
+  EXPECT_TRUE(desktop_.IsVisible(hung));
+}
+
 TEST_F(ScreenModelTest, AParkedWindowThatDidNotAnswerComesBackOnceItAnswers) {
   const WindowHandle explorer = AddExplorerWindow(State::kMaximized);
   const WindowHandle elsewhere = AddExplorerWindow();

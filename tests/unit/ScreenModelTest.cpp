@@ -143,6 +143,29 @@ TEST_F(ScreenModelTest, AWindowThatHungWhileItsScreenWasHiddenDoesNotBlockTheSwi
   EXPECT_EQ(desktop_.BlockingCallsToHungWindows(), 0);
 }
 
+TEST_F(ScreenModelTest, WindowsThatCloseInTheMiddleOfASwitchLeaveTheOthersAsTheyShouldBe) {
+  const WindowHandle stays = AddWindow();
+  const WindowHandle closes = AddWindow();
+  const WindowHandle explorer = AddExplorerWindow();
+  Place(0, {stays, closes, explorer});
+  clock_.SetOnSleep([this, closes] {
+    if (desktop_.Exists(closes)) desktop_.Destroy(closes);
+  });
+  Switch(1);
+  EXPECT_FALSE(desktop_.IsVisible(stays));
+  EXPECT_EQ(desktop_.Parent(explorer), holder_);
+
+  clock_.SetOnSleep([this, explorer] {
+    if (desktop_.Exists(explorer)) desktop_.Destroy(explorer);
+  });
+  Switch(0);
+  EXPECT_EQ(model_.CurrentScreen(), 0);
+  EXPECT_TRUE(desktop_.IsVisible(stays));
+  clock_.SetOnSleep(nullptr);
+  model_.RefreshScreenState();
+  EXPECT_EQ(Screen(0).Windows(), (Windows{stays}));
+}
+
 TEST_F(ScreenModelTest, AHiddenWindowThatHungDoesNotHoldUpTheOthersAndShowsOnceItAnswers) {
   const WindowHandle other = AddWindow();
   const WindowHandle hung = AddWindow();

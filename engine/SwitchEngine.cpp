@@ -122,12 +122,26 @@ void SwitchEngine::BringOwnedWindowsBack(WindowHandle window, bool windowEnabled
   }
 }
 
+std::vector<SwitchEngine::OwnedWindow> SwitchEngine::VisibleOwnedWindows() {
+  std::vector<OwnedWindow> owned;
+  for (WindowHandle window : desktop_.TopLevelWindowsFromTop()) {
+    if (!desktop_.IsVisible(window)) continue;
+    const OwnedWindow entry{window, desktop_.Parent(window), desktop_.Owner(window)};
+    if (entry.parent != nullptr || entry.owner != nullptr) owned.push_back(entry);
+  }
+  return owned;
+}
+
 void SwitchEngine::TakeOwnedWindowsAlong(WindowHandle window) {
-  for (WindowHandle other : desktop_.TopLevelWindowsFromTop()) {
-    if (!desktop_.IsVisible(other)) continue;
-    if (desktop_.Parent(other) != window && desktop_.Owner(other) != window) continue;
-    SetWindowOnDesktop(other, false, nullptr, nullptr);
-    ownedWindows_.Append(window, other);
+  std::vector<OwnedWindow> walked;
+  if (hidePassOwnedWindows_ == nullptr) walked = VisibleOwnedWindows();
+  const std::vector<OwnedWindow>& owned = hidePassOwnedWindows_ != nullptr ? *hidePassOwnedWindows_ : walked;
+  for (const OwnedWindow& other : owned) {
+    if (other.parent != window && other.owner != window) continue;
+    // Taken along with an earlier window of the pass, or closed meanwhile.
+    if (hidePassOwnedWindows_ != nullptr && !desktop_.IsVisible(other.window)) continue;
+    SetWindowOnDesktop(other.window, false, nullptr, nullptr);
+    ownedWindows_.Append(window, other.window);
   }
 }
 
@@ -209,11 +223,16 @@ void SwitchEngine::HideScreenWindows(const ScreenWindows& screen, const ScreenWi
   HookLockScope hookLock(hookLock_);
   std::vector<WindowHandle> hidden;
   const std::vector<WindowHandle> windows = screen.Windows();
+  // One walk over the desktop for the whole pass instead of one per window: with a hundred windows the walks
+  // cost more than the hides themselves.
+  const std::vector<OwnedWindow> owned = VisibleOwnedWindows();
+  hidePassOwnedWindows_ = &owned;
   for (WindowHandle window : windows) {
     if ((staying != nullptr && staying->Contains(window)) || IsWindowOffDesktop(window)) continue;
     hidden.push_back(window);
     SetWindowOnDesktop(window, false, nullptr, nullptr);
   }
+  hidePassOwnedWindows_ = nullptr;
   for (std::uint32_t delay = 0; !AllOffDesktop(hidden) && delay <= kHideWaitLastMs; delay += kHideWaitStepMs) {
     clock_.Sleep(delay);
   }

@@ -61,6 +61,14 @@ class SwitchEngine {
  private:
   void MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
   void BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch, WindowHandle* activate);
+  // A visible top-level window with a parent or an owner.
+  struct OwnedWindow {
+    WindowHandle window;
+    WindowHandle parent;
+    WindowHandle owner;
+  };
+  std::vector<OwnedWindow> VisibleOwnedWindows();
+  // Hides the visible windows whose parent or owner the window is and lists them for its return.
   void TakeOwnedWindowsAlong(WindowHandle window);
   void ParkExplorerWindow(WindowHandle window);
   // False when the window stays parked: no parked state, or it does not answer.
@@ -81,6 +89,8 @@ class SwitchEngine {
   WindowHandle holder_ = nullptr;
   ParkedStateMap parkedStates_;
   OwnedWindowsMap ownedWindows_;
+  // While HideScreenWindows runs: the owned windows as they were when it began.
+  const std::vector<OwnedWindow>* hidePassOwnedWindows_ = nullptr;
 };
 
 }  // namespace qiv

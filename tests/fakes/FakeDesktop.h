@@ -70,6 +70,7 @@ class FakeDesktop final : public Desktop {
   void DelayNextParentChange(std::uint32_t ms) { nextParentDelayMs_ = ms; }
 
   int Probes() const { return probes_; }
+  int TopLevelWalks() const { return topLevelWalks_; }
   std::uint32_t LongestProbeMs() const { return longestProbeMs_; }
   WindowHandle Foreground() const { return foreground_; }
   int StopFlashingCalls() const { return stopFlashingCalls_; }
@@ -78,7 +79,10 @@ class FakeDesktop final : public Desktop {
   // Calls that would have blocked the caller until the window answers again.
   int BlockingCallsToHungWindows() const { return blockingCallsToHungWindows_; }
 
-  std::vector<WindowHandle> TopLevelWindowsFromTop() override { return topLevel_; }
+  std::vector<WindowHandle> TopLevelWindowsFromTop() override {
+    ++topLevelWalks_;
+    return topLevel_;
+  }
   std::vector<WindowHandle> ChildWindows(WindowHandle parent) override;
   bool Exists(WindowHandle window) override { return nodes_.count(window) != 0; }
   bool IsVisible(WindowHandle window) override;
@@ -134,6 +138,7 @@ class FakeDesktop final : public Desktop {
   bool foreignPlacementsRefused_ = false;
   std::uint32_t nextParentDelayMs_ = 0;
   int probes_ = 0;
+  int topLevelWalks_ = 0;
   std::uint32_t longestProbeMs_ = 0;
   WindowHandle foreground_ = nullptr;
   int stopFlashingCalls_ = 0;

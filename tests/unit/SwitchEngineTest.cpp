@@ -45,6 +45,21 @@ TEST_F(SwitchEngineTest, AnOwnedDialogLeavesAndComesBackWithItsOwner) {
   }
 }
 
+TEST_F(SwitchEngineTest, HidingAScreenWalksTheDesktopOnceHoweverManyWindowsLeave) {
+  std::vector<WindowHandle> owners;
+  for (int i = 0; i < 30; ++i) owners.push_back(AddWindow());
+  const WindowHandle dialog = AddOwnedWindow(owners[10]);
+  const WindowHandle dialogOfDialog = AddOwnedWindow(dialog);
+  Place(0, owners);
+  const int walks = desktop_.TopLevelWalks();
+  engine_.HideScreenWindows(Screen(0), nullptr);
+  EXPECT_EQ(desktop_.TopLevelWalks() - walks, 1);
+  EXPECT_FALSE(desktop_.IsVisible(dialog));
+  EXPECT_FALSE(desktop_.IsVisible(dialogOfDialog)) << "a dialog's own dialog goes along too";
+  EXPECT_TRUE(engine_.HasHiddenOwnedWindows(owners[10]));
+  EXPECT_TRUE(engine_.HasHiddenOwnedWindows(dialog));
+}
+
 struct ExplorerCase {
   const char* name;
   FakeDesktop::State state;

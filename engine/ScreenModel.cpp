@@ -69,7 +69,6 @@ void ScreenModel::SwitchToScreen() {
   current_ = std::min(std::max(selection, 0), ScreenCount() - 1);
   if (current_ != selection) view_.SetScreenSelection(current_);
   if (current_ == old) return;
-  hasSwitched_ = true;
   lastSwitchTick_ = clock_.TickCount();
   {
     HookLockScope hookLock(hookLock_);
@@ -126,7 +125,7 @@ bool ScreenModel::HeldByHiddenScreen(WindowHandle window) {
 }
 
 bool ScreenModel::SwitchedSince(std::uint32_t tick) const {
-  return hasSwitched_ && static_cast<std::int32_t>(lastSwitchTick_ - tick) >= 0;
+  return lastSwitchTick_ && static_cast<std::int32_t>(*lastSwitchTick_ - tick) >= 0;
 }
 
 void ScreenModel::BringBackAllWindows() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/Settings.h"
@@ -71,8 +72,8 @@ class ScreenModel {
   ScreenList screenList_;
   std::vector<std::unique_ptr<ScreenWindows>> screenWindows_;
   int current_ = -1;
-  bool hasSwitched_ = false;
-  std::uint32_t lastSwitchTick_ = 0;
+  // Empty before the first switch.
+  std::optional<std::uint32_t> lastSwitchTick_;
 };
 
 }  // namespace qiv

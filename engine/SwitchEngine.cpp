@@ -133,13 +133,11 @@ std::vector<SwitchEngine::OwnedWindow> SwitchEngine::VisibleOwnedWindows() {
 }
 
 void SwitchEngine::TakeOwnedWindowsAlong(WindowHandle window) {
-  std::vector<OwnedWindow> walked;
-  if (hidePassOwnedWindows_ == nullptr) walked = VisibleOwnedWindows();
-  const std::vector<OwnedWindow>& owned = hidePassOwnedWindows_ != nullptr ? *hidePassOwnedWindows_ : walked;
+  const std::vector<OwnedWindow> owned = hidePassOwnedWindows_ ? *hidePassOwnedWindows_ : VisibleOwnedWindows();
   for (const OwnedWindow& other : owned) {
     if (other.parent != window && other.owner != window) continue;
-    // Taken along with an earlier window of the pass, or closed meanwhile.
-    if (hidePassOwnedWindows_ != nullptr && !desktop_.IsVisible(other.window)) continue;
+    // During a hide pass it may have gone along with an earlier window, or closed, since the pass began.
+    if (!desktop_.IsVisible(other.window)) continue;
     SetWindowOnDesktop(other.window, false, nullptr, nullptr);
     ownedWindows_.Append(window, other.window);
   }
@@ -225,14 +223,13 @@ void SwitchEngine::HideScreenWindows(const ScreenWindows& screen, const ScreenWi
   const std::vector<WindowHandle> windows = screen.Windows();
   // One walk over the desktop for the whole pass instead of one per window: with a hundred windows the walks
   // cost more than the hides themselves.
-  const std::vector<OwnedWindow> owned = VisibleOwnedWindows();
-  hidePassOwnedWindows_ = &owned;
+  hidePassOwnedWindows_ = VisibleOwnedWindows();
   for (WindowHandle window : windows) {
     if ((staying != nullptr && staying->Contains(window)) || IsWindowOffDesktop(window)) continue;
     hidden.push_back(window);
     SetWindowOnDesktop(window, false, nullptr, nullptr);
   }
-  hidePassOwnedWindows_ = nullptr;
+  hidePassOwnedWindows_.reset();
   for (std::uint32_t delay = 0; !AllOffDesktop(hidden) && delay <= kHideWaitLastMs; delay += kHideWaitStepMs) {
     clock_.Sleep(delay);
   }

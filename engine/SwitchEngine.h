@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/EnginePlatform.h"
@@ -90,7 +91,7 @@ class SwitchEngine {
   ParkedStateMap parkedStates_;
   OwnedWindowsMap ownedWindows_;
   // While HideScreenWindows runs: the owned windows as they were when it began.
-  const std::vector<OwnedWindow>* hidePassOwnedWindows_ = nullptr;
+  std::optional<std::vector<OwnedWindow>> hidePassOwnedWindows_;
 };
 
 }  // namespace qiv

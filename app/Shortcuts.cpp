@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CleanupBatch.h"
+#include "app/FolderLookup.h"
 #include "app/ShellServices.h"
 #include "framework/ComPtr.h"
 #include "framework/UniqueHandle.h"
@@ -31,10 +32,11 @@ std::wstring Wide(const std::string& text) {
 template <typename Work>
 void InSpecialFolder(int folder, Work work) {
   char folderPath[MAX_PATH] = {};
-  if (GetSpecialFolderPath(nullptr, folder, nullptr, 0, folderPath) < 0) return;
+  if (!FolderLookupSucceeded(GetSpecialFolderPath(nullptr, folder, nullptr, 0, folderPath), folderPath)) return;
   char previous[MAX_PATH] = {};
-  ::GetCurrentDirectoryA(MAX_PATH, previous);
-  ::SetCurrentDirectoryA(folderPath);
+  const DWORD previousLength = ::GetCurrentDirectoryA(MAX_PATH, previous);
+  if (previousLength == 0 || previousLength >= MAX_PATH) return;
+  if (!::SetCurrentDirectoryA(folderPath)) return;
   work();
   ::SetCurrentDirectoryA(previous);
 }

@@ -4,7 +4,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
+
 #include "app/CommandLine.h"
+#include "app/CrashRescue.h"
+#include "app/Guardian.h"
 #include "app/InstallDialog.h"
 #include "app/InstanceControl.h"
 #include "app/ProgramKeys.h"
@@ -26,11 +30,22 @@ int ScreenBitsPerPixel() {
 }  // namespace
 
 QivApplication::QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons,
-                               const EnginePlatform& platform, WindowTracker& tracker, SwitchEngine& engine)
-    : registry_(registry), settings_(settings), icons_(icons), platform_(platform), tracker_(tracker),
+                               const EnginePlatform& platform, Win32OffDesktopJournal& journal,
+                               WindowTracker& tracker, SwitchEngine& engine)
+    : registry_(registry),
+      settings_(settings),
+      icons_(icons),
+      platform_(platform),
+      journal_(journal),
+      tracker_(tracker),
       engine_(engine) {}
 
 int QivApplication::Run(const std::string& commandLine) {
+  // The guardian is no instance of the program: it runs beside one, without windows.
+  if (const std::optional<std::uint32_t> guarded = GuardedProcessId(commandLine)) {
+    RunGuardian(*guarded);
+    return 0;
+  }
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const RunKind kind = RunKindFromCommandLine(commandLine);
   if (ScreenBitsPerPixel() < 8) {
@@ -75,11 +90,20 @@ void QivApplication::NormalRun() {
   // Not verified: the program runs even without it.
   HANDLE instanceMutex = ::CreateMutexA(nullptr, TRUE, kInstanceMutexName);
 
+  // A run that ended without bringing its windows back, and whose guardian could not either, left them here.
+  BringBackJournalledWindows(Win32OffDesktopJournal::TakeStoredEntries());
+  if (journal_.Open()) {
+    StartGuardian();
+    InstallCrashRescue(journal_);
+  }
+
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
 
   PanelWindow panel(settings_, registry_, icons_, platform_, tracker_, engine_);
   panel.DoModal(nullptr);
+  // Every window is back: neither the guardian nor the next start has anything to do.
+  journal_.Clear();
 
   if (instanceMutex != nullptr) ::CloseHandle(instanceMutex);
 }

@@ -10,6 +10,7 @@
 #include "engine/WindowTracker.h"
 #include "platform/Registry.h"
 #include "platform/win32/Win32IconSource.h"
+#include "platform/win32/Win32OffDesktopJournal.h"
 
 namespace qiv {
 
@@ -17,7 +18,7 @@ class QivApplication {
  public:
   // The engine and its services live for the whole process: a worker thread may outlast the panel.
   QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons, const EnginePlatform& platform,
-                 WindowTracker& tracker, SwitchEngine& engine);
+                 Win32OffDesktopJournal& journal, WindowTracker& tracker, SwitchEngine& engine);
 
   // The whole run; answers the process exit code.
   int Run(const std::string& commandLine);
@@ -32,6 +33,7 @@ class QivApplication {
   Settings& settings_;
   Win32IconSource& icons_;
   const EnginePlatform& platform_;
+  Win32OffDesktopJournal& journal_;
   WindowTracker& tracker_;
   SwitchEngine& engine_;
 };

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32HookLock.h"
 #include "platform/win32/Win32IconSource.h"
+#include "platform/win32/Win32OffDesktopJournal.h"
 #include "platform/win32/Win32ProgramProcess.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SoundPlayer.h"
@@ -37,10 +38,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   qiv::Win32HookLock hookLock;
   qiv::Win32ProgramProcess process;
   qiv::Win32SoundPlayer sound;
-  const qiv::EnginePlatform platform{desktop, clock, workers, hookLock, process, sound};
+  qiv::Win32OffDesktopJournal journal;
+  const qiv::EnginePlatform platform{desktop, clock, workers, hookLock, process, sound, journal};
   qiv::WindowTracker tracker(platform, settings);
   qiv::SwitchEngine engine(platform, tracker);
 
-  qiv::QivApplication application(registry, settings, icons, platform, tracker, engine);
+  qiv::QivApplication application(registry, settings, icons, platform, journal, tracker, engine);
   return application.Run(::GetCommandLineA());
 }

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/HookLock.h"
+#include "platform/OffDesktopJournal.h"
 #include "platform/ProgramProcess.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WorkerThreads.h"
@@ -18,6 +19,7 @@ struct EnginePlatform {
   HookLock& hookLock;
   ProgramProcess& process;
   SoundPlayer& sound;
+  OffDesktopJournal& journal;
 };
 
 }  // namespace qiv

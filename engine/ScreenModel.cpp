@@ -16,6 +16,7 @@ ScreenModel::ScreenModel(SwitchEngine& engine, WindowTracker& tracker, const Eng
       clock_(platform.clock),
       hookLock_(platform.hookLock),
       process_(platform.process),
+      journal_(platform.journal),
       registry_(registry),
       settings_(settings),
       view_(view),
@@ -63,6 +64,11 @@ void ScreenModel::ApplyScreenList(const ScreenList& newList) {
 }
 
 void ScreenModel::SwitchToScreen() {
+  if (switching_) {
+    // A hot key reported while the switch waits for another program: its turn comes when this switch is done.
+    switchPending_ = true;
+    return;
+  }
   view_.HideAppList();
   const int old = current_;
   const int selection = view_.ScreenSelection();
@@ -72,6 +78,9 @@ void ScreenModel::SwitchToScreen() {
   lastSwitchTick_ = clock_.TickCount();
   {
     HookLockScope hookLock(hookLock_);
+    // Waits for other programs' windows let sent messages in, the end of the session among them: it must not free
+    // the lists in use here (see BringBackAllWindows).
+    switching_ = true;
     ScreenWindows* leaving = Windows(old);
     ScreenWindows* coming = Windows(current_);
     // Every eligible window on the desktop now belongs to the screen being left.
@@ -79,16 +88,23 @@ void ScreenModel::SwitchToScreen() {
     WindowHandle activate = nullptr;
     // The new screen's windows appear before the old ones go, so the desktop is never bare.
     if (coming != nullptr) activate = engine_.ShowScreenWindows(*coming);
-    if (leaving != nullptr) engine_.HideScreenWindows(*leaving, coming);
-    if (activate != nullptr) {
+    if (leaving != nullptr && !bringBackPending_) engine_.HideScreenWindows(*leaving, coming);
+    if (activate != nullptr && !bringBackPending_) {
       desktop_.SetForeground(activate);
       clock_.Sleep(0);
       engine_.StopFlashing(activate);
     }
     if (coming != nullptr) coming->SetAttentionWindow(nullptr);
     view_.RedrawScreenButtons();
+    switching_ = false;
   }
   tracker_.AddedTimes().PurgeAddedTimes();
+  if (bringBackPending_) {
+    BringBackAllWindows();
+  } else if (switchPending_) {
+    switchPending_ = false;
+    SwitchToScreen();
+  }
 }
 
 void ScreenModel::SelectScreen(int index) {
@@ -109,19 +125,28 @@ void ScreenModel::RefreshScreenState() {
     if (tracker_.CheckScreenEmpty(screen, &answers) != wasEmpty) changed = true;
   }
   if (changed) view_.RedrawScreenButtons();
-  // A parked window that did not answer when its screen came back is still in the holder; no hidden screen
-  // holds it any more. It comes back as soon as it answers, and the next tick takes it into the current screen.
+  // A parked window that did not answer when its screen came back is still in the holder, and still in that
+  // screen's list. It comes back as soon as it answers, but only while its screen is current; one that no screen
+  // holds any more comes back in any case.
   for (WindowHandle window : engine_.ParkedWindows()) {
     if (HeldByHiddenScreen(window) || tracker_.IsWindowHung(window, &answers)) continue;
     engine_.SetWindowOnDesktop(window, true, nullptr, nullptr);
   }
+  engine_.ForgetClosedWindows();
+  journal_.Flush();
 }
 
 bool ScreenModel::HeldByHiddenScreen(WindowHandle window) {
+  const ScreenWindows* current = Windows(current_);
+  if (current != nullptr && current->Contains(window)) return false;
   for (int index = 0; index < ScreenCount(); ++index) {
     if (index != current_ && screenWindows_[index]->Contains(window)) return true;
   }
   return false;
+}
+
+bool ScreenModel::IsReportOutOfDate(WindowHandle window, std::uint32_t tick) {
+  return SwitchedSince(tick) && !desktop_.IsVisible(window);
 }
 
 bool ScreenModel::SwitchedSince(std::uint32_t tick) const {
@@ -129,6 +154,13 @@ bool ScreenModel::SwitchedSince(std::uint32_t tick) const {
 }
 
 void ScreenModel::BringBackAllWindows() {
+  if (switching_) {
+    // Called from inside a switch's wait: the windows come back now, the lists go once the switch has returned.
+    bringBackPending_ = true;
+    for (std::unique_ptr<ScreenWindows>& windows : screenWindows_) engine_.ShowScreenWindows(*windows);
+    return;
+  }
+  bringBackPending_ = false;
   // In screen order: each brings its windows back to the desktop as it goes.
   for (std::unique_ptr<ScreenWindows>& windows : screenWindows_) windows.reset();
   screenWindows_.clear();

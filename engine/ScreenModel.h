@@ -46,8 +46,13 @@ class ScreenModel {
   // made before a switch is out of date once that switch ran: the switch has already given every window on the
   // desktop to the screen it left.
   bool SwitchedSince(std::uint32_t tick) const;
+  // A report that a window was shown, made at tick, that a switch has overtaken: the switch gave every window on
+  // the desktop to the screen it left. Only while the window is hidden now: one that is visible after the switch
+  // showed itself on the wrong screen all the same.
+  bool IsReportOutOfDate(WindowHandle window, std::uint32_t tick);
   // Brings every screen's windows back to the desktop and drops the window lists, as the program's close does.
-  // The model has no screens to switch afterwards.
+  // The model has no screens to switch afterwards. Inside a switch (the session's end arrives during one of its
+  // waits) the windows come back at once and the lists go when the switch returns.
   void BringBackAllWindows();
 
   const ScreenList& Screens() const { return screenList_; }
@@ -66,6 +71,7 @@ class ScreenModel {
   Clock& clock_;
   HookLock& hookLock_;
   ProgramProcess& process_;
+  OffDesktopJournal& journal_;
   Registry& registry_;
   const Settings& settings_;
   PanelView& view_;
@@ -74,6 +80,9 @@ class ScreenModel {
   int current_ = -1;
   // Empty before the first switch.
   std::optional<std::uint32_t> lastSwitchTick_;
+  bool switching_ = false;
+  bool switchPending_ = false;
+  bool bringBackPending_ = false;
 };
 
 }  // namespace qiv

@@ -55,7 +55,8 @@ SwitchEngine::SwitchEngine(const EnginePlatform& platform, WindowTracker& tracke
       clock_(platform.clock),
       workers_(platform.workers),
       hookLock_(platform.hookLock),
-      tracker_(tracker) {}
+      tracker_(tracker),
+      takenOff_(tracker.TakenOff()) {}
 
 bool SwitchEngine::IsExplorerClass(WindowHandle window) {
   const std::string className = desktop_.ClassName(window);
@@ -64,14 +65,16 @@ bool SwitchEngine::IsExplorerClass(WindowHandle window) {
 }
 
 bool SwitchEngine::IsWindowOffDesktop(WindowHandle window) {
-  if (!IsExplorerClass(window)) return !desktop_.IsVisible(window);
-  if (holder_ == nullptr) return false;
+  if (!ParksWindow(window)) return !desktop_.IsVisible(window);
   const std::vector<WindowHandle> parked = desktop_.ChildWindows(holder_);
   return std::find(parked.begin(), parked.end(), window) != parked.end();
 }
 
 void SwitchEngine::SetWindowOnDesktop(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate) {
-  if (show != IsWindowOffDesktop(window)) return;
+  // A window we hid may still look visible: its thread has not applied the asynchronous hide yet. Its show is
+  // queued behind that hide and wins; skipped, the late hide would take it off the screen it belongs to.
+  const bool offDesktop = IsWindowOffDesktop(window) || (show && takenOff_.Contains(window));
+  if (show != offDesktop) return;
   if (activate != nullptr) *activate = nullptr;
   MoveWindow(window, show, batch, activate);
   clock_.Sleep(0);
@@ -88,7 +91,8 @@ void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* bat
       TakeOwnedWindowsAlong(window);
     }
   }
-  if (IsExplorerClass(window)) {
+  if (!show) takenOff_.Add(window);
+  if (ParksWindow(window)) {
     if (!show) {
       ParkExplorerWindow(window);
       return;
@@ -107,6 +111,7 @@ void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* bat
       desktop_.SetPosition(window, InsertAfter::kTop, Rect{}, kShowAloneFlags);
     }
   }
+  takenOff_.Remove(window);
   if (batch == nullptr) StopFlashing(window);
 }
 
@@ -200,11 +205,12 @@ WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     WindowHandle place = nullptr;
     // A hidden window that does not answer would hold up the batch, and with it the whole switch, until it does.
-    const bool hung =
-        !IsExplorerClass(*it) && IsWindowOffDesktop(*it) && tracker_.IsWindowHung(*it, &answers);
+    const bool hung = !ParksWindow(*it) && (IsWindowOffDesktop(*it) || takenOff_.Contains(*it)) &&
+                      tracker_.IsWindowHung(*it, &answers);
     SetWindowOnDesktop(*it, true, hung ? &posted : batch.get(), &place);
     if (it == windows.rbegin()) {
-      activate = place;
+      // The dialog box of a disabled owner may belong to a program that does not answer: activating it would wait.
+      activate = place != nullptr && !tracker_.IsWindowHung(place, &answers) ? place : nullptr;
       topAnswers = !hung;
     }
     clock_.Sleep(0);
@@ -304,7 +310,16 @@ void SwitchEngine::SetPlacementOrReposition(WindowHandle window, const WindowPla
   desktop_.ShowAsync(window, placement.showCommand);
 }
 
-bool SwitchEngine::IsParked(WindowHandle window) { return IsExplorerClass(window) && IsWindowOffDesktop(window); }
+bool SwitchEngine::IsParked(WindowHandle window) { return ParksWindow(window) && IsWindowOffDesktop(window); }
+
+void SwitchEngine::ForgetClosedWindows() {
+  for (WindowHandle window : takenOff_.Windows()) {
+    if (!desktop_.Exists(window)) takenOff_.Remove(window);
+  }
+  for (auto it = parkedStates_.begin(); it != parkedStates_.end();) {
+    it = desktop_.Exists(it->first) ? std::next(it) : parkedStates_.erase(it);
+  }
+}
 
 std::vector<WindowHandle> SwitchEngine::ParkedWindows() {
   if (holder_ == nullptr) return {};
@@ -315,7 +330,9 @@ void SwitchEngine::ReleaseParkedWindows() {
   // A window that does not answer at this moment gets a few more chances before the holder goes.
   const std::uint32_t start = clock_.TickCount();
   for (;;) {
-    for (WindowHandle window : ParkedWindows()) ReparentAsync(window, nullptr, ParkedState::kNormal);
+    for (WindowHandle window : ParkedWindows()) {
+      if (ReparentAsync(window, nullptr, ParkedState::kNormal)) takenOff_.Remove(window);
+    }
     if (ParkedWindows().empty() || clock_.TickCount() - start >= kReleaseGraceMs) return;
     clock_.Sleep(kReleaseRetryMs);
   }

@@ -31,8 +31,10 @@ class SwitchEngine {
   WindowHandle HolderWindow() const { return holder_; }
 
   bool IsExplorerClass(WindowHandle window);
-  // Parked in the holder window for an Explorer-class window, hidden for any other.
+  // Parked in the holder window for an Explorer-class window while there is a holder, hidden for any other.
   bool IsWindowOffDesktop(WindowHandle window);
+  // An Explorer-class window that is a child of the holder window now.
+  bool IsParked(WindowHandle window);
   // batch: where a show is positioned, null to position the window at once. activate: null, or where a show
   // names a window to activate instead of this one (the dialog box of a disabled owner); it is cleared first.
   void SetWindowOnDesktop(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
@@ -58,8 +60,13 @@ class SwitchEngine {
   void ReleaseParkedWindows();
 
   ParkedStateMap& ParkedStates() { return parkedStates_; }
+  // Forgets the windows that no longer exist.
+  void ForgetClosedWindows();
 
  private:
+  // Parks the window instead of hiding it: an Explorer-class window, while there is a holder window. Without one,
+  // it is hidden like any other window; moved far away instead, it would never count as off the desktop.
+  bool ParksWindow(WindowHandle window) { return holder_ != nullptr && IsExplorerClass(window); }
   void MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
   void BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch, WindowHandle* activate);
   // A visible top-level window with a parent or an owner.
@@ -74,7 +81,6 @@ class SwitchEngine {
   void ParkExplorerWindow(WindowHandle window);
   // False when the window stays parked: no parked state, or it does not answer.
   bool UnparkExplorerWindow(WindowHandle window, PositionBatch* batch);
-  bool IsParked(WindowHandle window);
   bool AllOffDesktop(const std::vector<WindowHandle>& windows);
   void SetPlacementOrReposition(WindowHandle window, const WindowPlacement& placement);
   // ReparentAsync without the responsiveness test.
@@ -90,6 +96,7 @@ class SwitchEngine {
   WindowHandle holder_ = nullptr;
   ParkedStateMap parkedStates_;
   OwnedWindowsMap ownedWindows_;
+  OffDesktopWindows& takenOff_;
   // While HideScreenWindows runs: the owned windows as they were when it began.
   std::optional<std::vector<OwnedWindow>> hidePassOwnedWindows_;
 };

@@ -118,6 +118,9 @@ bool WindowOperations::BelongsByOwner(const ScreenWindows& screen, WindowHandle 
 
 bool WindowOperations::DispatchShownWindow(WindowHandle window) {
   if (!settings_.SmartDispatch) return false;
+  // A parked window is off the desktop already, though it counts as visible inside the holder: waiting for it to
+  // go would take the whole time and then blink and sound for nothing.
+  if (engine_.IsParked(window)) return false;
   // A refresh of the last moments may have taken the window in before the hook's report arrived.
   ScreenWindows* current = model_.Windows(model_.CurrentScreen());
   if (current != nullptr && current->Contains(window) && tracker_.AddedTimes().WasRecentlyAdded(window)) {

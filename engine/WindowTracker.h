@@ -5,6 +5,7 @@
 #include "engine/AddedTimeMap.h"
 #include "engine/BusyWindowSet.h"
 #include "engine/EnginePlatform.h"
+#include "engine/OffDesktopWindows.h"
 #include "engine/ScreenWindows.h"
 #include "platform/WindowHandle.h"
 
@@ -17,23 +18,28 @@ class WindowTracker {
   WindowTracker(const WindowTracker&) = delete;
   WindowTracker& operator=(const WindowTracker&) = delete;
 
-  // A visible top-level window of another process, not in excluded's list, not sticky, without parent and owner,
-  // not a tool window while those are sticky, and answering. The tests run in that order, the costly probe last.
+  // A visible top-level window of another process, not in excluded's list, not taken off the desktop by us (a
+  // late hide leaves it visible for a while), not sticky, without parent and owner, not a tool window while those
+  // are sticky, and answering. The tests run in that order, the costly probe last.
   bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers = nullptr);
   bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr) {
     return busyWindows_.IsWindowHung(window, answers);
   }
 
-  // Drops the windows that are no longer eligible, adds the eligible ones that are new, and sorts the list by the
-  // desktop's z-order, bottom-most first. Only right for the current screen: only its windows are on the desktop.
+  // A window of another program that is a child of one of ours: parked in the holder window.
+  bool IsParkedInOwnWindow(WindowHandle window);
+  // Drops the windows that are no longer eligible, except parked ones, adds the eligible ones that are new, and
+  // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others. Only right for the current screen: only its windows are on the desktop.
   // Each thread is probed once, or not at all when answers (shared by the calls of one pass) know it already.
   void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded,
                             ThreadProbeAnswers* answers = nullptr);
-  // Drops the windows without a text (closed ones among them) and answers whether no answering window is left.
-  // Probes as RefreshScreenWindows does.
+  // Drops the windows that no longer exist and answers whether no titled, answering window is left. Probes as
+  // RefreshScreenWindows does.
   bool CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers = nullptr);
 
   AddedTimeMap& AddedTimes() { return addedTimes_; }
+  // The windows the program took off the desktop and has not brought back yet.
+  OffDesktopWindows& TakenOff() { return takenOff_; }
   BusyWindowSet& BusyWindows() { return busyWindows_; }
 
  private:
@@ -42,6 +48,7 @@ class WindowTracker {
   const Settings& settings_;
   BusyWindowSet busyWindows_;
   AddedTimeMap addedTimes_;
+  OffDesktopWindows takenOff_;
 };
 
 }  // namespace qiv

@@ -122,6 +122,11 @@ struct FileHandleTraits : HandleTraitsBase<HANDLE> {
   static void Close(HANDLE handle, NoOwner) { ::CloseHandle(handle); }
 };
 
+// A view of a file mapping, as MapViewOfFile answers it (null on failure).
+struct MappedViewTraits : HandleTraitsBase<void*> {
+  static void Close(void* view, NoOwner) { ::UnmapViewOfFile(view); }
+};
+
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -134,5 +139,6 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueImageList = UniqueHandle<ImageListTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
+using UniqueMappedView = UniqueHandle<MappedViewTraits>;
 
 }  // namespace qiv

@@ -6,11 +6,14 @@
 namespace qiv {
 namespace {
 
-// Far outside any visible desktop.
-constexpr int kParkingX = 3000;
-constexpr int kParkingY = 3000;
+// How long the holder thread gets to end when it is stopped from its destructor.
+constexpr DWORD kDestructorStopMs = 2000;
 
 }  // namespace
+
+QIV_BEGIN_MESSAGE_MAP(HolderWindow, Dialog)
+  QIV_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+QIV_END_MESSAGE_MAP()
 
 HolderWindow::HolderWindow(HANDLE startedEvent, HWND* publishedWindow)
     : Dialog(IDD_HOLDER), startedEvent_(startedEvent), publishedWindow_(publishedWindow) {}
@@ -19,21 +22,32 @@ bool HolderWindow::OnInitDialog() {
   Dialog::OnInitDialog();
   ::SetForegroundWindow(Handle());
   ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
-  RECT workArea = {};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
   const LONG exStyle = ::GetWindowLongA(Handle(), GWL_EXSTYLE);
   ::SetWindowLongA(Handle(), GWL_EXSTYLE, (exStyle | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
-  ::MoveWindow(Handle(), kParkingX, kParkingY, workArea.right - workArea.left, workArea.bottom - workArea.top, TRUE);
+  MoveOutOfSight();
   *publishedWindow_ = Handle();
   ::SetEvent(startedEvent_);
   return true;
+}
+
+void HolderWindow::MoveOutOfSight() {
+  RECT workArea = {};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+  const int right = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int bottom = ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  ::MoveWindow(Handle(), right, bottom, workArea.right - workArea.left, workArea.bottom - workArea.top, TRUE);
+}
+
+LRESULT HolderWindow::OnDisplayChange(WPARAM, LPARAM) {
+  MoveOutOfSight();
+  return NotHandled();
 }
 
 void HolderWindow::OnCancel() { EndDialog(IDCANCEL); }
 
 void HolderWindow::OnOK() {}
 
-HolderThread::~HolderThread() { Stop(); }
+HolderThread::~HolderThread() { Stop(kDestructorStopMs); }
 
 HWND HolderThread::Start() {
   startedEvent_ = UniqueKernelHandle(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -45,12 +59,15 @@ HWND HolderThread::Start() {
   return window_;
 }
 
-void HolderThread::Stop() {
-  if (!thread_) return;
+bool HolderThread::Stop(DWORD timeoutMs) {
+  if (!thread_) return true;
   if (window_ != nullptr) ::PostMessageA(window_, WM_CLOSE, 0, 0);
-  ::WaitForSingleObject(thread_.Get(), INFINITE);
+  // A thread that does not end in time is left to the end of the process; it touches nothing of ours but its
+  // own window.
+  const bool ended = ::WaitForSingleObject(thread_.Get(), timeoutMs) == WAIT_OBJECT_0;
   thread_.Reset();
   window_ = nullptr;
+  return ended;
 }
 
 DWORD WINAPI HolderThread::ThreadMain(LPVOID parameter) {

@@ -22,6 +22,12 @@ class HolderWindow final : public Dialog {
   void OnOK() override;
 
  private:
+  // Outside the whole virtual screen, wherever the monitors lie: a window that holds parked windows must cover
+  // no part of any monitor.
+  void MoveOutOfSight();
+  LRESULT OnDisplayChange(WPARAM, LPARAM);
+
+  QIV_DECLARE_MESSAGE_MAP()
   HANDLE startedEvent_;
   HWND* publishedWindow_;
 };
@@ -37,8 +43,9 @@ class HolderThread {
   // Starts the thread and waits until the holder window exists; the window, or null
   // when it could not be created.
   HWND Start();
-  // Closes the holder window and waits until its thread has ended.
-  void Stop();
+  // Closes the holder window and waits at most timeoutMs for its thread to end: destroying the window destroys the
+  // foreign windows still parked in it, and that waits for their programs. True when the thread ended.
+  bool Stop(DWORD timeoutMs);
 
   HWND Window() const { return window_; }
 

@@ -29,6 +29,7 @@ constexpr UINT_PTR kScreenStateTimer = 300;
 constexpr UINT kScreenStatePeriodMs = 500;
 constexpr UINT_PTR kBlinkTimer = 400;
 constexpr UINT kBlinkPeriodMs = 500;
+constexpr DWORD kHolderStopMs = 2000;
 
 // The panel stays shown while the cursor is this close to it, the grip while it is this close to the grip.
 constexpr int kPanelPointedMargin = 10;
@@ -454,8 +455,9 @@ LRESULT PanelWindow::OnWindowShown(WPARAM window, LPARAM) {
   SetScreenSelection(model_.CurrentScreen());
   // A report that waited in the queue while a switch ran would send a window that the switch has just hidden
   // with its screen back to that screen, after waiting seconds for it to show.
-  if (model_.SwitchedSince(static_cast<std::uint32_t>(::GetMessageTime()))) return 0;
-  return operations_.DispatchShownWindow(reinterpret_cast<WindowHandle>(window)) ? 1 : 0;
+  const WindowHandle shown = reinterpret_cast<WindowHandle>(window);
+  if (model_.IsReportOutOfDate(shown, static_cast<std::uint32_t>(::GetMessageTime()))) return 0;
+  return operations_.DispatchShownWindow(shown) ? 1 : 0;
 }
 
 LRESULT PanelWindow::OnRightButtonDown(WPARAM, LPARAM) {
@@ -521,7 +523,9 @@ LRESULT PanelWindow::OnDestroy(WPARAM, LPARAM) {
   QivhookCleanup();
   // Wine destroys a foreign window that is still parked in ours when our process ends.
   engine_.ReleaseParkedWindows();
-  holder_.Stop();
+  // The holder's end waits for the programs of the windows still parked in it; bounded, so that a hung program
+  // cannot keep the program, and its instance mutex, alive. Those that answer meanwhile are handed back from here.
+  if (!holder_.Stop(kHolderStopMs)) engine_.ReleaseParkedWindows();
   engine_.SetHolderWindow(nullptr);
   if (resizer_.Handle() != nullptr) ::DestroyWindow(resizer_.Handle());
   return NotHandled();

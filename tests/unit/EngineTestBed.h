@@ -19,6 +19,7 @@
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeHookLock.h"
 #include "tests/fakes/FakeIconSource.h"
+#include "tests/fakes/FakeOffDesktopJournal.h"
 #include "tests/fakes/FakePanelView.h"
 #include "tests/fakes/FakeProgramProcess.h"
 #include "tests/fakes/FakeSoundPlayer.h"
@@ -87,9 +88,10 @@ class EngineTestBed : public testing::Test {
   FakeWorkerThreads workers_{clock_};
   FakeProgramProcess process_{FakeDesktop::kOwnProcessId};
   FakeSoundPlayer sound_;
+  FakeOffDesktopJournal journal_;
   FakeIconSource icons_;
   FakePanelView view_;
-  EnginePlatform platform_{desktop_, clock_, workers_, hookLock_, process_, sound_};
+  EnginePlatform platform_{desktop_, clock_, workers_, hookLock_, process_, sound_, journal_};
   WindowTracker tracker_{platform_, settings_};
   SwitchEngine engine_{platform_, tracker_};
   ScreenModel model_{engine_, tracker_, platform_, icons_, registry_, settings_, view_};

@@ -243,11 +243,20 @@ TEST_F(DispatchTest, ADialogGoesToTheFirstScreenOfItsOwner) {
 }
 
 TEST_F(DispatchTest, AWindowTheRefreshJustTookInIsStillSentToItsScreen) {
-  const WindowHandle window = ShownAgain({1});
+  // One that the program took off the desktop is never taken in: it belongs to the screen it left with.
+  const WindowHandle takenOff = ShownAgain({1});
+  model_.RefreshScreenState();
+  EXPECT_FALSE(Screen(0).Contains(takenOff));
+  EXPECT_TRUE(operations_.DispatchShownWindow(takenOff));
+  EXPECT_EQ(ScreensOf(takenOff), (std::vector<int>{1}));
+
+  // One that the refresh took in before the report arrived, a moment after it joined a hidden screen's list.
+  const WindowHandle window = AddWindow();
   model_.RefreshScreenState();
   ASSERT_TRUE(Screen(0).Contains(window));
+  Screen(2).Add(window);
   EXPECT_TRUE(operations_.DispatchShownWindow(window));
-  EXPECT_EQ(ScreensOf(window), (std::vector<int>{1}));
+  EXPECT_EQ(ScreensOf(window), (std::vector<int>{2}));
 }
 
 TEST_F(DispatchTest, WindowsThatStayWhereTheyAre) {

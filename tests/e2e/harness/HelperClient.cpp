@@ -11,16 +11,20 @@ namespace qiv::e2e {
 
 bool HelperClient::Start() {
   if (!process_.Start(BinaryDirectory() + "E2EHelper.exe")) return false;
-  return PollUntil([this] {
-    for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, kControlClass, nullptr); window != nullptr;
-         window = ::FindWindowExA(HWND_MESSAGE, window, kControlClass, nullptr)) {
-      if (WindowProcessId(window) == process_.Id()) {
-        control_ = window;
-        return true;
-      }
-    }
-    return false;
-  });
+  // The first program of a fresh Wine prefix can take seconds to start on a busy machine.
+  constexpr unsigned kFirstStartMs = 15000;
+  return PollUntil(
+      [this] {
+        for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, kControlClass, nullptr); window != nullptr;
+             window = ::FindWindowExA(HWND_MESSAGE, window, kControlClass, nullptr)) {
+          if (WindowProcessId(window) == process_.Id()) {
+            control_ = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      kFirstStartMs);
 }
 
 LRESULT HelperClient::Command(const std::string& command) {

@@ -89,9 +89,10 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       if (wParam == kShowTimer) {
         ::KillTimer(window, kShowTimer);
+        ::ShowWindow(window, SW_SHOW);
+        // Counted once shown: a test that sees the count knows that the show, and the hook's report of it, are done.
         const auto shown = reinterpret_cast<ULONG_PTR>(::GetPropA(window, "QivE2EShown"));
         ::SetPropA(window, "QivE2EShown", reinterpret_cast<HANDLE>(shown + 1));
-        ::ShowWindow(window, SW_SHOW);
         return 0;
       }
       break;

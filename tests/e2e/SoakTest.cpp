@@ -36,17 +36,21 @@ constexpr ULONGLONG kSelfShowGraceMs = 4000;
 constexpr WPARAM kMaxDelayMs = 1500;
 // Qiv takes the current screen's new windows in on its 500 ms refresh.
 constexpr unsigned kTrackedAfterMs = 1100;
-constexpr WPARAM kMinHangMs = 1000;
-constexpr WPARAM kMaxHangMs = 3000;
+// Long enough that most hangs outlast the guard below and go through a switch.
+constexpr WPARAM kMinHangMs = 2000;
+constexpr WPARAM kMaxHangMs = 6000;
 constexpr int kMaxHungAtOnce = 2;
 // A hang that would end in the middle of a switch leaves it open whether the window went or stayed: a switch waits
 // for such hangs to end first.
-constexpr ULONGLONG kHangEndGuardMs = 3000;
+constexpr ULONGLONG kHangEndGuardMs = 2500;
 constexpr int kMinWindows = 30;
 constexpr int kMaxWindows = 44;
 constexpr size_t kHistoryLength = 8;
-// A switch shows in the panel within milliseconds; a hot key that has not switched by then went elsewhere.
-constexpr unsigned kKeyEffectMs = 2000;
+// A switch shows in the panel within milliseconds; input that has not switched by then went elsewhere: a hot key
+// to the focused program while the panel was busy, a click to where Wine put the cursor back when a window
+// appeared under it.
+constexpr unsigned kInputEffectMs = 2000;
+constexpr int kSwitchAttempts = 3;
 
 enum class Kind { kNormal, kDialog, kMinimised, kMaximised, kExplorer, kUntitled };
 enum class Via { kDigitKey, kNextKey, kPreviousKey, kClick };
@@ -295,7 +299,7 @@ class Soak : public QivTest {
     centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ::MapWindowPoints(list, nullptr, &centre, 1);
     HWND under = ::WindowFromPoint(centre);
-    if (under == nullptr || WindowProcessId(under) != qiv_.Id()) {
+    if (under != list) {
       return ::testing::AssertionFailure() << "the button of screen " << screen + 1 << " is covered by "
                                            << ClassName(under);
     }
@@ -342,18 +346,22 @@ class Soak : public QivTest {
     if (via != Via::kClick && AnyHung()) via = Via::kClick;
     MarkAdrift(current_, target);
     ULONGLONG start = 0;
-    const WORD key = KeyOf(target, via);
-    const LRESULT keysBefore = via == Via::kClick ? 0 : helper_.KeyDownCount(typingTarget_, key);
-    if (::testing::AssertionResult sent = SendSwitchInput(target, via, start); !sent) return sent;
-    if (!ScreenBecomes(target, via == Via::kClick ? 10000 : kKeyEffectMs)) {
-      if (via == Via::kClick) return ::testing::AssertionFailure() << "a click did not switch to " << target + 1;
+    for (int attempt = 0;; ++attempt) {
+      const WORD key = KeyOf(target, via);
+      const LRESULT keysBefore = via == Via::kClick ? 0 : helper_.KeyDownCount(typingTarget_, key);
+      if (::testing::AssertionResult sent = SendSwitchInput(target, via, start); !sent) return sent;
+      if (ScreenBecomes(target, kInputEffectMs)) break;
+      if (attempt == kSwitchAttempts - 1) {
+        return ::testing::AssertionFailure() << kSwitchAttempts << " inputs did not switch to " << target + 1;
+      }
       // Counted, not failed: the screens are what this soak checks, and a click reaches the same switch.
-      ++keysWithoutEffect_;
-      const bool reachedProgram = helper_.KeyDownCount(typingTarget_, key) > keysBefore;
-      Log("  " + std::string(ViaName(via)) + " did not switch" +
-          (reachedProgram ? " (the key went on to the focused program)" : "") + "; switching by click");
-      if (::testing::AssertionResult sent = SendSwitchInput(target, Via::kClick, start); !sent) return sent;
-      if (::testing::AssertionResult became = ScreenBecomes(target, 10000); !became) return became;
+      ++inputsWithoutEffect_;
+      std::string why;
+      if (via != Via::kClick && helper_.KeyDownCount(typingTarget_, key) > keysBefore) {
+        why = " (the key went on to the focused program)";
+      }
+      Log("  " + std::string(ViaName(via)) + " did not switch" + why + "; clicking again");
+      via = Via::kClick;
     }
     lastSwitchInput_ = start;
     switchTimes_.push_back(::GetTickCount64() - start);
@@ -367,7 +375,9 @@ class Soak : public QivTest {
   void MarkAdrift(int from, int to) {
     for (SoakWindow& w : windows_) {
       if (w.kind == Kind::kDialog || w.reported || !Alive(w) || w.adrift) continue;
-      if ((w.screen == from || w.screen == to) && MayBeHung(w)) w.adrift = true;
+      if ((w.screen != from && w.screen != to) || !MayBeHung(w)) continue;
+      w.adrift = true;
+      Log("  " + Describe(w) + " of screen " + std::to_string(w.screen + 1) + " does not answer through the switch");
     }
   }
 
@@ -405,6 +415,7 @@ class Soak : public QivTest {
       if (!w.adrift || !Alive(w) || MayBeHung(w)) continue;
       w.adrift = false;
       w.screen = current_;
+      Log("  " + Describe(w) + " answers again, on screen " + std::to_string(current_ + 1));
     }
   }
 
@@ -603,9 +614,9 @@ class Soak : public QivTest {
     std::printf(
         "[soak] seed %u: actions %d, switches %d, windows lost %d, windows on a wrong screen %d, not back after "
         "close %d, switch time median %llu ms, max %llu ms; settled median %llu ms, max %llu ms (hangs %d, "
-        "self-shows %d, closes %d, opens %d, hot keys without effect %d, windows at the end %d, %.0f s)\n",
+        "self-shows %d, closes %d, opens %d, inputs without effect %d, windows at the end %d, %.0f s)\n",
         seed_, actionIndex_, switches_, lost_, wrongScreen_, notBack_, median, longest, settleMedian, settleLongest,
-        hangs_, selfShows_, closes_, opens_, keysWithoutEffect_, LivingCount(),
+        hangs_, selfShows_, closes_, opens_, inputsWithoutEffect_, LivingCount(),
         static_cast<double>(::GetTickCount64() - begin_) / 1000.0);
     std::fflush(stdout);
   }
@@ -626,7 +637,7 @@ class Soak : public QivTest {
   ULONGLONG lastSwitchInput_ = 0;
   ULONGLONG begin_ = 0;
   int switches_ = 0, lost_ = 0, wrongScreen_ = 0, notBack_ = 0;
-  int hangs_ = 0, selfShows_ = 0, closes_ = 0, opens_ = 0, keysWithoutEffect_ = 0;
+  int hangs_ = 0, selfShows_ = 0, closes_ = 0, opens_ = 0, inputsWithoutEffect_ = 0;
 };
 
 TEST_F(Soak, RandomActionsKeepEveryWindowOnItsScreen) {

@@ -75,6 +75,12 @@ bool ReleaseLeftButtonAt(POINT point) { return SendButtons(point, {MOUSEEVENTF_L
 
 bool ClickAt(POINT point) { return SendButtons(point, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); }
 
+bool ClickInPlace(POINT point) {
+  if (!CursorAt(point)) return false;
+  INPUT inputs[] = {MouseInput(point, MOUSEEVENTF_LEFTDOWN), MouseInput(point, MOUSEEVENTF_LEFTUP)};
+  return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
 HWND MouseCaptureOf(HWND window) {
   // Thread 0 would stand for the foreground thread.
   const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);

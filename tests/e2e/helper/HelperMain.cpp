@@ -1,8 +1,10 @@
 // E2EHelper.exe: opens top-level windows on request of the end-to-end tests, so that
 // Qiv sees windows of another process: plain ones, owned dialogs, tool windows,
-// Explorer-class windows and windows whose thread stops answering.
+// Explorer-class windows, windows whose thread stops answering and windows that show
+// themselves or close on their own after a while.
 #include "tests/e2e/helper/HelperProtocol.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -19,7 +21,13 @@ struct WindowRequest {
   bool tool = false;
   bool ownThread = false;
   int x = 100, y = 100, width = 300, height = 200;
+  int showCommand = SW_SHOWNORMAL;
+  bool hasMaximisedRect = false;
+  RECT maximisedRect = {};
 };
+
+constexpr UINT_PTR kCloseTimer = 1;
+constexpr UINT_PTR kShowTimer = 2;
 
 struct KeyCounts {
   std::map<WPARAM, LRESULT> chars;
@@ -29,6 +37,20 @@ struct KeyCounts {
 // Touched only by the thread that owns each window; the map itself is guarded.
 CRITICAL_SECTION countsLock;
 std::map<HWND, KeyCounts> counts;
+// Where a window goes when maximised; guarded by countsLock as well.
+std::map<HWND, RECT> maximisedRects;
+
+// A maximised window covers the whole screen, the panel included, and under Wine's virtual desktop it then takes
+// the clicks meant for the top-most panel. A test that maximises windows keeps them off the panel this way.
+void ApplyMaximisedRect(HWND window, MINMAXINFO* info) {
+  ::EnterCriticalSection(&countsLock);
+  const auto found = maximisedRects.find(window);
+  if (found != maximisedRects.end()) {
+    info->ptMaxPosition = {found->second.left, found->second.top};
+    info->ptMaxSize = {found->second.right - found->second.left, found->second.bottom - found->second.top};
+  }
+  ::LeaveCriticalSection(&countsLock);
+}
 
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -52,7 +74,36 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kMsgHang:
       ::Sleep(static_cast<DWORD>(wParam < 60000 ? wParam : 60000));
       return 0;
+    case kMsgCloseAfter:
+      ::SetTimer(window, kCloseTimer, static_cast<UINT>(wParam), nullptr);
+      return 0;
+    case kMsgShowAfter:
+      ::SetTimer(window, kShowTimer, static_cast<UINT>(wParam), nullptr);
+      return 0;
+    case kMsgShownCount:
+      return reinterpret_cast<LRESULT>(::GetPropA(window, "QivE2EShown"));
+    case WM_TIMER:
+      if (wParam == kCloseTimer) {
+        ::DestroyWindow(window);
+        return 0;
+      }
+      if (wParam == kShowTimer) {
+        ::KillTimer(window, kShowTimer);
+        ::ShowWindow(window, SW_SHOW);
+        // Counted once shown: a test that sees the count knows that the show, and the hook's report of it, are done.
+        const auto shown = reinterpret_cast<ULONG_PTR>(::GetPropA(window, "QivE2EShown"));
+        ::SetPropA(window, "QivE2EShown", reinterpret_cast<HANDLE>(shown + 1));
+        return 0;
+      }
+      break;
+    case WM_GETMINMAXINFO:
+      ApplyMaximisedRect(window, reinterpret_cast<MINMAXINFO*>(lParam));
+      break;
     case WM_DESTROY:
+      ::EnterCriticalSection(&countsLock);
+      maximisedRects.erase(window);
+      ::LeaveCriticalSection(&countsLock);
+      ::RemovePropA(window, "QivE2EShown");
       // A window on a thread of its own ends that thread.
       if (::GetPropA(window, "QivE2EOwnThread") != nullptr) {
         ::RemovePropA(window, "QivE2EOwnThread");
@@ -87,7 +138,12 @@ HWND CreateTestWindow(const WindowRequest& request) {
                                   request.parent != nullptr ? request.parent : request.owner, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
   if (window != nullptr) {
-    ::ShowWindow(window, SW_SHOWNORMAL);
+    if (request.hasMaximisedRect) {
+      ::EnterCriticalSection(&countsLock);
+      maximisedRects[window] = request.maximisedRect;
+      ::LeaveCriticalSection(&countsLock);
+    }
+    ::ShowWindow(window, request.showCommand);
     ::UpdateWindow(window);
   }
   return window;
@@ -174,6 +230,15 @@ LRESULT RunCommand(const std::string& command) {
     else if (name == "y") request.y = std::atoi(value.c_str());
     else if (name == "w") request.width = std::atoi(value.c_str());
     else if (name == "h") request.height = std::atoi(value.c_str());
+    else if (name == "show" && value == "min") request.showCommand = SW_SHOWMINNOACTIVE;
+    else if (name == "show" && value == "max") request.showCommand = SW_SHOWMAXIMIZED;
+    else if (name == "maxrect") {
+      int left = 0, top = 0, width = 0, height = 0;
+      if (std::sscanf(value.c_str(), "%d,%d,%d,%d", &left, &top, &width, &height) == 4) {
+        request.hasMaximisedRect = true;
+        request.maximisedRect = {left, top, left + width, top + height};
+      }
+    }
   }
   if (fields[0] == "open") {
     HWND window = request.ownThread ? CreateOnOwnThread(request) : CreateTestWindow(request);

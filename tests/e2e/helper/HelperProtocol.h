@@ -4,8 +4,10 @@
 // WM_COPYDATA (dwData kCommandData) with a command text of '|'-separated fields and gets
 // the result as the message's return value:
 //   open|class=NAME|title=TEXT[|owner=HWND|parent=HWND][|tool][|thread][|x=..|y=..|w=..|h=..]
+//        [|show=min|show=max][|maxrect=X,Y,W,H]
 //        -> the new window, shown after creation (a child with "parent"; on a thread of its
-//           own with "thread")
+//           own with "thread"; minimised without activation, or maximised, with "show";
+//           maximised into the given rectangle instead of the whole screen with "maxrect")
 //   focus|hwnd=HWND   -> SetForegroundWindow from the helper's process (non-zero on success)
 //   hooklock          -> 1000 + QivhookGetLock() as this process sees it (0 if the DLL fails)
 //   exit              -> the helper ends
@@ -25,5 +27,13 @@ constexpr UINT kMsgCharCount = WM_APP + 1;
 constexpr UINT kMsgKeyDownCount = WM_APP + 2;
 // PostMessage(window, kMsgHang, ms, 0): its thread stops answering for ms milliseconds (at most 60 s).
 constexpr UINT kMsgHang = WM_APP + 3;
+// PostMessage(window, kMsgCloseAfter, ms, 0): the window destroys itself ms milliseconds later, as a program
+// whose window closes on its own.
+constexpr UINT kMsgCloseAfter = WM_APP + 4;
+// PostMessage(window, kMsgShowAfter, ms, 0): the window shows itself (SW_SHOW, keeping minimised or maximised)
+// ms milliseconds later, as a program that brings up its window while its screen is hidden.
+constexpr UINT kMsgShowAfter = WM_APP + 5;
+// SendMessage(window, kMsgShownCount, 0, 0): how many times kMsgShowAfter has shown the window so far.
+constexpr UINT kMsgShownCount = WM_APP + 6;
 
 }  // namespace qiv::e2e

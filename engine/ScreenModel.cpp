@@ -132,8 +132,20 @@ void ScreenModel::RefreshScreenState() {
     if (HeldByHiddenScreen(window) || tracker_.IsWindowHung(window, &answers)) continue;
     engine_.SetWindowOnDesktop(window, true, nullptr, nullptr);
   }
+  SendBackUnreportedWindows();
   engine_.ForgetClosedWindows();
   journal_.Flush();
+}
+
+void ScreenModel::SendBackUnreportedWindows() {
+  if (!settings_.SmartDispatch) return;
+  // The hooks report nothing while the hook lock is raised, for the whole of a switch and its wait: a window of a
+  // hidden screen that showed itself meanwhile would stay on the wrong screen.
+  for (WindowHandle window : tracker_.TakenOff().Windows()) {
+    if (HeldByHiddenScreen(window) && !engine_.IsWindowOffDesktop(window)) {
+      engine_.SetWindowOnDesktop(window, false, nullptr, nullptr);
+    }
+  }
 }
 
 bool ScreenModel::HeldByHiddenScreen(WindowHandle window) {

@@ -64,6 +64,8 @@ class ScreenModel {
 
  private:
   bool HeldByHiddenScreen(WindowHandle window);
+  // Takes off the desktop again the windows of hidden screens that showed themselves unreported.
+  void SendBackUnreportedWindows();
 
   SwitchEngine& engine_;
   WindowTracker& tracker_;

@@ -132,6 +132,22 @@ TEST_F(NoWindowLostTest, AReportOvertakenByASwitchCountsOnlyForAWindowThatIsHidd
   EXPECT_FALSE(model_.IsReportOutOfDate(hidden, 5001));
 }
 
+TEST_F(NoWindowLostTest, AWindowThatShowedItselfUnreportedGoesBackAtTheNextTick) {
+  const WindowHandle window = AddWindow();
+  Place(1, {window});
+  // Shown while a switch had the hook lock raised: no report came.
+  desktop_[window].visible = true;
+  LetTicksPass(1);
+  EXPECT_FALSE(desktop_.IsVisible(window));
+  EXPECT_EQ(Screen(1).Windows(), (Windows{window}));
+  EXPECT_FALSE(Screen(0).Contains(window));
+
+  settings_.SmartDispatch = 0;
+  desktop_[window].visible = true;
+  LetTicksPass(1);
+  EXPECT_TRUE(desktop_.IsVisible(window)) << "without screen integrity protection it stays";
+}
+
 TEST_F(NoWindowLostTest, AShowReportAboutAParkedWindowCostsNothing) {
   settings_.SelfActivateSound = "C:\\Sounds\\ding.wav";
   const WindowHandle explorer = AddExplorerWindow();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 #include "framework/UniqueHandle.h"
 #include "platform/win32/Win32OffDesktopJournal.h"
 

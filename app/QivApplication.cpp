@@ -12,7 +12,7 @@
 #include "app/InstallDialog.h"
 #include "app/InstanceControl.h"
 #include "app/ProgramKeys.h"
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 #include "app/Shortcuts.h"
 #include "framework/GdiObjects.h"
 #include "framework/ShowMessage.h"

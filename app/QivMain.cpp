@@ -16,20 +16,13 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SoundPlayer.h"
 #include "platform/win32/Win32WorkerThreads.h"
-
-namespace {
-
-qiv::Settings::Rect WorkArea() {
-  RECT area = {};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  return {area.left, area.top, area.right, area.bottom};
-}
-
-}  // namespace
+#include "shell/WindowGeometry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   qiv::Win32Registry registry;
-  qiv::Settings settings(registry, WorkArea(), ::GetSystemMetrics(SM_CYCAPTION));
+  const RECT workArea = qiv::WorkArea();
+  qiv::Settings settings(registry, {workArea.left, workArea.top, workArea.right, workArea.bottom},
+                         ::GetSystemMetrics(SM_CYCAPTION));
   qiv::Win32IconSource icons(qiv::ProgramInstance());
 
   qiv::Win32Desktop desktop;

@@ -5,14 +5,15 @@
 #include <string>
 
 #include "engine/HotKey.h"
-#include "engine/StickyRuleList.h"
+#include "engine/EngineSettings.h"
 #include "platform/Registry.h"
 
 namespace qiv {
 
 // One record for the whole process, loaded when it is constructed. Fields carry the names of
-// their registry values; flags are 0 = off, anything else = on.
-class Settings {
+// their registry values; flags are 0 = off, anything else = on. The options the engine reads are
+// in the base.
+class Settings : public EngineSettings {
  public:
   // Under HKEY_CURRENT_USER; "Screens" and "Sticky" are its subkeys.
   static constexpr char kRegistryPath[] = "Software\\Brevik\\Qiv";
@@ -35,10 +36,8 @@ class Settings {
   // Does nothing once SettingsSaveBlocked is set.
   void SaveSettings() const;
 
-  // Set by the uninstall run after it has deleted the keys; never cleared. Also blocks saving
-  // the screen list.
+  // Set by the uninstall run after it has deleted the keys.
   void SetSettingsSaveBlocked() { settingsSaveBlocked_ = true; }
-  bool SettingsSaveBlocked() const { return settingsSaveBlocked_; }
 
   Rect MainWndPos;
   std::int32_t ShowOnlyPointed = 0;
@@ -51,24 +50,18 @@ class Settings {
   std::int32_t ColorEmptyScreen = 0x00A3A3A3;  // colours as 0x00BBGGRR
   std::int32_t ColorNonemptyScreen = 0x00C0C0C0;
   std::int32_t ColorBlinkingScreen = 0x000000FF;
-  std::int32_t SmartDispatch = 1;
   std::int32_t ScreenTooltips = 1;
   std::int32_t TooltipScreenContent = 1;
   std::int32_t ScrBtnIcon = 1;
   std::int32_t ScrBtnNumber = 1;
   std::int32_t BoolSnapScreenBorders = 10;  // despite its name, the snap distance in pixels
   std::int32_t IntSnapScreenBorders = 1;    // despite its name, the snap flag
-  std::int32_t SelfActivateBlink = 1;
-  std::string SelfActivateSound;  // sound file; empty = none
-  StickyRuleList StickyRules;
-  std::int32_t ToolWndAlwaysSticky = 1;
   std::int32_t ResizerOnlyNear = 0;
   HotKey HK_PrevScreen{37, HotKey::kCtrl | HotKey::kAlt};  // Ctrl+Alt+Left
   HotKey HK_NextScreen{39, HotKey::kCtrl | HotKey::kAlt};  // Ctrl+Alt+Right
 
  private:
   Registry& registry_;
-  bool settingsSaveBlocked_ = false;
 };
 
 }  // namespace qiv

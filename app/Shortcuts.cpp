@@ -9,7 +9,7 @@
 
 #include "app/CleanupBatch.h"
 #include "app/FolderLookup.h"
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 #include "framework/ComPtr.h"
 #include "framework/UniqueHandle.h"
 

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 #include "framework/GdiObjects.h"
 #include "framework/Program.h"
 #include "framework/ShowMessage.h"

@@ -9,7 +9,7 @@
 namespace qiv {
 
 ScreenModel::ScreenModel(SwitchEngine& engine, WindowTracker& tracker, const EnginePlatform& platform,
-                         IconSource& icons, Registry& registry, const Settings& settings, PanelView& view)
+                         IconSource& icons, Registry& registry, const EngineSettings& settings, PanelView& view)
     : engine_(engine),
       tracker_(tracker),
       desktop_(platform.desktop),
@@ -158,7 +158,8 @@ bool ScreenModel::HeldByHiddenScreen(WindowHandle window) {
 }
 
 bool ScreenModel::IsReportOutOfDate(WindowHandle window, std::uint32_t tick) {
-  return SwitchedSince(tick) && !desktop_.IsVisible(window);
+  if (desktop_.IsVisible(window)) return false;
+  return SwitchedSince(tick) || tracker_.TakenOff().Contains(window);
 }
 
 bool ScreenModel::SwitchedSince(std::uint32_t tick) const {

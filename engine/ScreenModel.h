@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Settings.h"
+#include "engine/EngineSettings.h"
 #include "engine/EnginePlatform.h"
 #include "engine/PanelView.h"
 #include "engine/ScreenList.h"
@@ -26,7 +26,7 @@ class ScreenModel {
   static constexpr char kPauseMutexName[] = "ActiveMutex 1234";
 
   ScreenModel(SwitchEngine& engine, WindowTracker& tracker, const EnginePlatform& platform, IconSource& icons,
-              Registry& registry, const Settings& settings, PanelView& view);
+              Registry& registry, const EngineSettings& settings, PanelView& view);
   // Brings every screen's windows back to the desktop.
   ~ScreenModel();
   ScreenModel(const ScreenModel&) = delete;
@@ -48,7 +48,8 @@ class ScreenModel {
   bool SwitchedSince(std::uint32_t tick) const;
   // A report that a window was shown, made at tick, that a switch has overtaken: the switch gave every window on
   // the desktop to the screen it left. Only while the window is hidden now: one that is visible after the switch
-  // showed itself on the wrong screen all the same.
+  // showed itself on the wrong screen all the same. A hidden window that we took off the desktop was sent back
+  // already (by the screen-state tick): waiting for it to show would block the panel for seconds.
   bool IsReportOutOfDate(WindowHandle window, std::uint32_t tick);
   // Brings every screen's windows back to the desktop and drops the window lists, as the program's close does.
   // The model has no screens to switch afterwards. Inside a switch (the session's end arrives during one of its
@@ -75,7 +76,7 @@ class ScreenModel {
   ProgramProcess& process_;
   OffDesktopJournal& journal_;
   Registry& registry_;
-  const Settings& settings_;
+  const EngineSettings& settings_;
   PanelView& view_;
   ScreenList screenList_;
   std::vector<std::unique_ptr<ScreenWindows>> screenWindows_;

@@ -164,12 +164,15 @@ void SwitchEngine::ParkExplorerWindow(WindowHandle window) {
 
 bool SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batch) {
   const auto found = parkedStates_.find(window);
-  if (found == parkedStates_.end()) return false;
+  // A window in the holder without its state (a worker that ended late parked it after its state had been used)
+  // comes back all the same, as it is now.
+  const bool known = found != parkedStates_.end();
+  if (!known && !IsParked(window)) return false;
   // A window that does not answer cannot be moved now. It stays parked with its state, and the screen-state tick
   // tries again until it answers; without its state it would stay parked for good.
   if (tracker_.IsWindowHung(window)) return false;
-  const ParkedState state = found->second;
-  parkedStates_.erase(found);
+  const ParkedState state = known ? found->second : ParkedState{};
+  if (known) parkedStates_.erase(found);
   // A worker that did not end in time may still be moving the window: leave its placement alone then.
   if (StartReparentWorker(window, nullptr, state.showState) && state.showState != ParkedState::kNormal) {
     WindowPlacement placement;

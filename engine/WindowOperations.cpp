@@ -14,7 +14,7 @@ constexpr std::uint32_t kVisibilityWaitLastMs = 240;
 }  // namespace
 
 WindowOperations::WindowOperations(SwitchEngine& engine, WindowTracker& tracker, ScreenModel& model,
-                                   const EnginePlatform& platform, const Settings& settings)
+                                   const EnginePlatform& platform, const EngineSettings& settings)
     : engine_(engine),
       tracker_(tracker),
       model_(model),

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/Settings.h"
+#include "engine/EngineSettings.h"
 #include "engine/EnginePlatform.h"
 #include "engine/ParkedState.h"
 #include "engine/ScreenModel.h"
@@ -27,7 +27,7 @@ enum SystemCommand : std::uint32_t {
 class WindowOperations {
  public:
   WindowOperations(SwitchEngine& engine, WindowTracker& tracker, ScreenModel& model, const EnginePlatform& platform,
-                   const Settings& settings);
+                   const EngineSettings& settings);
   WindowOperations(const WindowOperations&) = delete;
   WindowOperations& operator=(const WindowOperations&) = delete;
 
@@ -63,7 +63,7 @@ class WindowOperations {
   Desktop& desktop_;
   Clock& clock_;
   SoundPlayer& sound_;
-  const Settings& settings_;
+  const EngineSettings& settings_;
 };
 
 }  // namespace qiv

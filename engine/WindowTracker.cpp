@@ -9,7 +9,7 @@
 
 namespace qiv {
 
-WindowTracker::WindowTracker(const EnginePlatform& platform, const Settings& settings)
+WindowTracker::WindowTracker(const EnginePlatform& platform, const EngineSettings& settings)
     : desktop_(platform.desktop),
       process_(platform.process),
       settings_(settings),

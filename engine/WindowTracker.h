@@ -1,7 +1,7 @@
 // Which top-level windows the program manages, and keeping a screen's window list up to date from the desktop.
 #pragma once
 
-#include "app/Settings.h"
+#include "engine/EngineSettings.h"
 #include "engine/AddedTimeMap.h"
 #include "engine/BusyWindowSet.h"
 #include "engine/EnginePlatform.h"
@@ -14,7 +14,7 @@ namespace qiv {
 // Runs on the user-interface thread; the busy set is shared with the worker threads.
 class WindowTracker {
  public:
-  WindowTracker(const EnginePlatform& platform, const Settings& settings);
+  WindowTracker(const EnginePlatform& platform, const EngineSettings& settings);
   WindowTracker(const WindowTracker&) = delete;
   WindowTracker& operator=(const WindowTracker&) = delete;
 
@@ -45,7 +45,7 @@ class WindowTracker {
  private:
   Desktop& desktop_;
   ProgramProcess& process_;
-  const Settings& settings_;
+  const EngineSettings& settings_;
   BusyWindowSet busyWindows_;
   AddedTimeMap addedTimes_;
   OffDesktopWindows takenOff_;

@@ -2,6 +2,7 @@
 #include "panel/HolderWindow.h"
 
 #include "resources/resource.h"
+#include "shell/WindowGeometry.h"
 
 namespace qiv {
 namespace {
@@ -22,8 +23,7 @@ bool HolderWindow::OnInitDialog() {
   Dialog::OnInitDialog();
   ::SetForegroundWindow(Handle());
   ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
-  const LONG exStyle = ::GetWindowLongA(Handle(), GWL_EXSTYLE);
-  ::SetWindowLongA(Handle(), GWL_EXSTYLE, (exStyle | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
+  MakeToolWindow(Handle());
   MoveOutOfSight();
   *publishedWindow_ = Handle();
   ::SetEvent(startedEvent_);
@@ -31,8 +31,7 @@ bool HolderWindow::OnInitDialog() {
 }
 
 void HolderWindow::MoveOutOfSight() {
-  RECT workArea = {};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+  const RECT workArea = WorkArea();
   const int right = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int bottom = ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
   ::MoveWindow(Handle(), right, bottom, workArea.right - workArea.left, workArea.bottom - workArea.top, TRUE);

@@ -3,22 +3,24 @@
 
 #include <vector>
 
-#include "app/ShellServices.h"
 #include "controls/AboutDialog.h"
 #include "controls/SplashWindow.h"
 #include "framework/GdiObjects.h"
 #include "framework/Menu.h"
 #include "framework/PaintScope.h"
 #include "framework/Program.h"
-#include "framework/SelectGuard.h"
 #include "framework/ShowMessage.h"
 #include "hooklib/Qivhook.h"
+#include "panel/CaptionStrip.h"
 #include "panel/HotKeyRouting.h"
 #include "panel/LockDialog.h"
 #include "panel/PanelGrid.h"
 #include "panel/PanelMessages.h"
+#include "panel/PanelVisibility.h"
 #include "platform/win32/Win32Desktop.h"
 #include "resources/resource.h"
+#include "shell/ShellServices.h"
+#include "shell/WindowGeometry.h"
 
 namespace qiv {
 namespace {
@@ -51,18 +53,6 @@ constexpr MainMenuItem kMainMenuItems[] = {
 constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS};
 
 int Cell() { return ::GetSystemMetrics(SM_CYCAPTION); }
-
-RECT WorkArea() {
-  RECT area = {};
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  return area;
-}
-
-RECT WindowRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
 
 // Shows or hides without activating anything: ShowWindow(SW_HIDE) would activate another window.
 void SetVisibleWithoutActivation(HWND window, bool visible) {
@@ -121,11 +111,8 @@ bool PanelWindow::OnInitDialog() {
   Dialog::OnInitDialog();
   mainMenu_.SubclassDlgItem(Handle(), IDC_MAIN_MENU);
   screenButtons_.SubclassDlgItem(Handle(), IDC_SCREEN_BUTTONS);
-  const LONG exStyle = ::GetWindowLongA(Handle(), GWL_EXSTYLE);
-  ::SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
+  MakeToolWindow(Handle());
   ::SetTimer(Handle(), kVisibilityTimer, kVisibilityPeriodMs, nullptr);
-  // Without the app-window style a tool window has no taskbar button.
-  ::SetWindowLongA(Handle(), GWL_EXSTYLE, (exStyle | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
   panelIcon_ = ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_QIV));
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(panelIcon_));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(panelIcon_));
@@ -253,53 +240,8 @@ LRESULT PanelWindow::OnPaint(WPARAM, LPARAM) {
   PaintScope paint(Handle());
   RECT strip = {};
   ::GetClientRect(Handle(), &strip);
-  const int cell = Cell();
-  PaintCaptionStrip(paint.Dc(), strip, cell);
+  PaintCaptionStrip(paint.Dc(), strip, Cell(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
   return 0;
-}
-
-void PanelWindow::PaintCaptionStrip(HDC dc, RECT strip, int cell) {
-  const bool singleRow = strip.bottom - strip.top == cell;
-  if (singleRow) strip.right = strip.left + 2 * cell;
-  const int width = strip.right - strip.left;
-  const int height = strip.bottom - strip.top;
-  if (width <= 0 || height <= 0) return;
-  if (::GetDeviceCaps(dc, BITSPIXEL) < 16) {
-    ::FillRect(dc, &strip, ::GetSysColorBrush(COLOR_ACTIVECAPTION));
-  } else {
-    UniqueMemoryDc memory = MakeMemoryDc(dc);
-    UniqueBitmap bitmap = MakeCompatibleBitmap(dc, width, height);
-    if (memory && bitmap) {
-      SelectGuard selected(memory.Get(), bitmap.Get());
-      SelectGuard pen(memory.Get(), ::GetStockObject(DC_PEN));
-      double blue = 55.0;
-      for (int x = 0; x < width; ++x) {
-        ::SetDCPenColor(memory.Get(), RGB(0, 0, static_cast<int>(blue) & 0xFF));
-        ::MoveToEx(memory.Get(), x, 0, nullptr);
-        ::LineTo(memory.Get(), x, height);
-        blue += 200.0 / width;
-      }
-      ::BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
-    }
-  }
-  if (width == cell) return;
-  LOGFONTA description = {};
-  HFONT dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
-  if (dialogFont == nullptr || !::GetObjectA(dialogFont, sizeof(description), &description)) return;
-  UniqueFont font = MakeFont(description);
-  SelectGuard selectedFont(dc, font.Get());
-  const int start = cell / 2 + 1;
-  const int available = (singleRow ? 2 * cell : width) - start;
-  for (const char* title : {"Qivdesk", "Qiv", "qiv"}) {
-    SIZE size = {};
-    ::GetTextExtentPoint32A(dc, title, lstrlenA(title), &size);
-    if (size.cx < available) {
-      ::SetTextColor(dc, RGB(255, 255, 255));
-      ::SetBkMode(dc, TRANSPARENT);
-      ::TextOutA(dc, start + (available - size.cx) / 2, (cell - size.cy) / 2, title, lstrlenA(title));
-      return;
-    }
-  }
 }
 
 // --- Moving by dragging the panel's own surface -----------------------------------------------
@@ -378,8 +320,22 @@ void PanelWindow::UpdateVisibility() {
   ::GetCursorPos(&cursor);
   RECT pointed = WindowRect(Handle());
   ::InflateRect(&pointed, kPanelPointedMargin, kPanelPointedMargin);
-  const bool show = !settings_.ShowOnlyPointed || ::PtInRect(&pointed, cursor) || IsPanelBusy();
-  if (show != (::IsWindowVisible(Handle()) != FALSE)) SetVisibleWithoutActivation(Handle(), show);
+  VisibilityInput input;
+  input.showOnlyPointed = settings_.ShowOnlyPointed != 0;
+  input.pointerNearPanel = ::PtInRect(&pointed, cursor) != FALSE;
+  input.panelBusy = IsPanelBusy();
+  input.resizerOnlyNear = settings_.ResizerOnlyNear != 0;
+  HWND resizer = resizer_.Handle();
+  if (resizer != nullptr) {
+    RECT nearResizer = WindowRect(resizer);
+    ::InflateRect(&nearResizer, kResizerNearMargin, kResizerNearMargin);
+    input.pointerNearResizer = ::PtInRect(&nearResizer, cursor) != FALSE;
+    input.resizerDragged = ::GetCapture() == resizer;
+  }
+  const VisibilityDecision decision = DecideVisibility(input);
+  if (decision.showPanel != (::IsWindowVisible(Handle()) != FALSE)) {
+    SetVisibleWithoutActivation(Handle(), decision.showPanel);
+  }
 
   const bool topmost = (::GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   if ((settings_.AlwaysOnTop != 0) != topmost) {
@@ -388,13 +344,9 @@ void PanelWindow::UpdateVisibility() {
                    SWP_NOMOVE | SWP_NOSIZE);
   }
 
-  HWND resizer = resizer_.Handle();
-  if (resizer == nullptr) return;
-  RECT nearResizer = WindowRect(resizer);
-  ::InflateRect(&nearResizer, kResizerNearMargin, kResizerNearMargin);
-  const bool showResizer =
-      show && (::PtInRect(&nearResizer, cursor) || !settings_.ResizerOnlyNear || ::GetCapture() == resizer);
-  if (showResizer != (::IsWindowVisible(resizer) != FALSE)) SetVisibleWithoutActivation(resizer, showResizer);
+  if (resizer != nullptr && decision.showResizer != (::IsWindowVisible(resizer) != FALSE)) {
+    SetVisibleWithoutActivation(resizer, decision.showResizer);
+  }
 }
 
 LRESULT PanelWindow::OnActivate(WPARAM wParam, LPARAM) {

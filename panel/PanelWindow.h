@@ -80,7 +80,6 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   void UpdateVisibility();
   void PlaceResizer();
   bool IsPanelBusy() const;
-  void PaintCaptionStrip(HDC dc, RECT strip, int cell);
 
   Settings& settings_;
   Registry& registry_;

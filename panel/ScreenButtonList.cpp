@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 #include "framework/GdiObjects.h"
 #include "framework/SelectGuard.h"
 #include "panel/PanelMessages.h"

@@ -220,6 +220,8 @@ class Soak : public QivTest {
   Place Expected(SoakWindow& w) {
     SoakWindow& anchor = Anchor(w);
     if (anchor.adrift) return MayBeHung(anchor) ? Place::kAnywhere : Place::kOnDesktop;
+    // Parked when its screen came back, it cannot come out while it does not answer.
+    if (anchor.screen == current_ && IsExplorer(anchor) && MayBeHung(anchor)) return Place::kAnywhere;
     return anchor.screen == current_ ? Place::kOnDesktop : Place::kOffDesktop;
   }
 
@@ -288,16 +290,12 @@ class Soak : public QivTest {
   }
 
   ::testing::AssertionResult ButtonCentre(int screen, POINT& centre) {
-    HWND list = ::GetDlgItem(panel_, IDC_SCREEN_BUTTONS);
     RECT item = {};
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(list, LB_GETITEMRECT, static_cast<WPARAM>(screen), reinterpret_cast<LPARAM>(&item),
-                               SMTO_ABORTIFHUNG, 3000, &result) ||
-        static_cast<LRESULT>(result) == LB_ERR) {
+    if (!QivProcess::ScreenButtonRect(panel_, screen, item)) {
       return ::testing::AssertionFailure() << "no screen button " << screen;
     }
     centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ::MapWindowPoints(list, nullptr, &centre, 1);
+    HWND list = ::GetDlgItem(panel_, IDC_SCREEN_BUTTONS);
     HWND under = ::WindowFromPoint(centre);
     if (under != list) {
       return ::testing::AssertionFailure() << "the button of screen " << screen + 1 << " is covered by "
@@ -371,11 +369,14 @@ class Soak : public QivTest {
   }
 
   // A window that does not answer while its screen is left or comes back is left alone by the program (it would
-  // hold up the switch): it stays on the desktop, or stays hidden, and its screen lets go of it.
+  // hold up the switch): it stays on the desktop, or stays hidden, and its screen lets go of it. Except a parked
+  // Explorer window whose screen comes back: it stays parked and in its screen's list, and comes back once it
+  // answers while its screen is current.
   void MarkAdrift(int from, int to) {
     for (SoakWindow& w : windows_) {
       if (w.kind == Kind::kDialog || w.reported || !Alive(w) || w.adrift) continue;
       if ((w.screen != from && w.screen != to) || !MayBeHung(w)) continue;
+      if (IsExplorer(w) && w.screen == to) continue;
       w.adrift = true;
       Log("  " + Describe(w) + " of screen " + std::to_string(w.screen + 1) + " does not answer through the switch");
     }

@@ -85,6 +85,18 @@ TEST_F(NoWindowLostTest, AParkedWindowThatDidNotAnswerComesBackOnlyOnItsOwnScree
   EXPECT_TRUE(desktop_.IsVisible(explorer));
 }
 
+TEST_F(NoWindowLostTest, AWindowParkedWithoutItsStateStillComesBack) {
+  const WindowHandle explorer = AddExplorerWindow();
+  Place(0, {explorer});
+  Switch(1);
+  ASSERT_EQ(desktop_.Parent(explorer), holder_);
+  // As when a parking worker that ended late parked it after its state had been used for a return.
+  engine_.ParkedStates().erase(explorer);
+  Switch(0);
+  EXPECT_EQ(desktop_.Parent(explorer), nullptr);
+  EXPECT_TRUE(desktop_.IsVisible(explorer));
+}
+
 TEST_F(NoWindowLostTest, WithoutAHolderExplorerWindowsAreHiddenLikeAnyOther) {
   engine_.SetHolderWindow(nullptr);
   const WindowHandle explorer = AddExplorerWindow(State::kMaximized);
@@ -129,7 +141,23 @@ TEST_F(NoWindowLostTest, AReportOvertakenByASwitchCountsOnlyForAWindowThatIsHidd
     EXPECT_FALSE(model_.IsReportOutOfDate(visible, reportAt))
         << "a dialog shown just before the switch must still go to its screen";
   }
-  EXPECT_FALSE(model_.IsReportOutOfDate(hidden, 5001));
+  // Reported after the switch, and hidden since by its program, not by us.
+  const WindowHandle hiddenByItself = AddWindow();
+  desktop_[hiddenByItself].visible = false;
+  EXPECT_FALSE(model_.IsReportOutOfDate(hiddenByItself, 5001));
+}
+
+TEST_F(NoWindowLostTest, AReportOfAWindowSentBackSinceCountsForNothing) {
+  const WindowHandle window = AddWindow();
+  Place(1, {window});
+  clock_.SetNow(5000);
+  // It showed itself; the tick sent it back before the panel took the report from its queue.
+  desktop_[window].visible = true;
+  LetTicksPass(1);
+  ASSERT_FALSE(desktop_.IsVisible(window));
+  EXPECT_TRUE(model_.IsReportOutOfDate(window, 5001));
+  desktop_[window].visible = true;
+  EXPECT_FALSE(model_.IsReportOutOfDate(window, 5001)) << "shown again: the report must be dealt with";
 }
 
 TEST_F(NoWindowLostTest, AWindowThatShowedItselfUnreportedGoesBackAtTheNextTick) {

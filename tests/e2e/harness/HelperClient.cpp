@@ -5,14 +5,24 @@
 #include "tests/e2e/harness/WindowQueries.h"
 #include "tests/e2e/helper/HelperProtocol.h"
 
+#include <cstdio>
 #include <sstream>
 
 namespace qiv::e2e {
 
 bool HelperClient::Start() {
-  if (!process_.Start(BinaryDirectory() + "E2EHelper.exe")) return false;
-  // The first program of a fresh Wine prefix can take seconds to start on a busy machine.
-  constexpr unsigned kFirstStartMs = 15000;
+  // The first program of a fresh Wine prefix can take seconds to start on a busy machine, and now and then it
+  // never shows its window at all: a second copy then starts as quickly as usual.
+  constexpr unsigned kStartMs[] = {10000, 15000};
+  for (const unsigned bound : kStartMs) {
+    if (!process_.Start(BinaryDirectory() + "E2EHelper.exe")) return false;
+    if (WaitForControlWindow(bound)) return true;
+    std::fprintf(stderr, "[helper] no control window after %u ms; starting it again\n", bound);
+  }
+  return false;
+}
+
+bool HelperClient::WaitForControlWindow(unsigned timeoutMs) {
   return PollUntil(
       [this] {
         for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, kControlClass, nullptr); window != nullptr;
@@ -24,7 +34,7 @@ bool HelperClient::Start() {
         }
         return false;
       },
-      kFirstStartMs);
+      timeoutMs);
 }
 
 LRESULT HelperClient::Command(const std::string& command) {

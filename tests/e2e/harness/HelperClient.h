@@ -26,6 +26,7 @@ class HelperClient {
   DWORD ProcessId() const { return process_.Id(); }
 
  private:
+  bool WaitForControlWindow(unsigned timeoutMs);
   ChildProcess process_;
   HWND control_ = nullptr;
 };

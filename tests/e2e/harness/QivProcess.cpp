@@ -62,6 +62,19 @@ int QivProcess::CurrentScreen(HWND panel) {
   return static_cast<int>(selection);
 }
 
+bool QivProcess::ScreenButtonRect(HWND panel, int index, RECT& rect) {
+  constexpr UINT kPanelBusyBoundMs = 10000;
+  const HWND list = ::GetDlgItem(panel, kScreenButtonListId);
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect), 0,
+                             kPanelBusyBoundMs, &result) ||
+      static_cast<LRESULT>(result) == LB_ERR) {
+    return false;
+  }
+  ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return true;
+}
+
 HWND QivProcess::WaitForMessageBox(const std::string& textPart) {
   HWND box = nullptr;
   PollUntil([&] { return (box = FindMessageBox(process_.Id(), kMessageBoxCaption, textPart)) != nullptr; });

@@ -34,6 +34,10 @@ class QivProcess {
   HWND WaitForSettledPanel();
   // The screen that panel shows as current (the selection of its screen buttons); -1 if it does not answer.
   static int CurrentScreen(HWND panel);
+  // Screen button index's rectangle in screen coordinates; false if there is no such button. Waits as long as the
+  // panel may stay busy with its own bounded waits for other programs (a report of a window that shows itself
+  // and hangs costs it up to six seconds).
+  static bool ScreenButtonRect(HWND panel, int index, RECT& rect);
   // Waits for a message box of Qiv whose text contains textPart; null on time-out.
   HWND WaitForMessageBox(const std::string& textPart);
 

@@ -41,14 +41,10 @@ class SwitchingFixture : public QivTest {
   // program that does not answer, and goes on to the focused application.
   ::testing::AssertionResult ClickScreenButton(int index) {
     RECT item = {};
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(::GetDlgItem(panel_, IDC_SCREEN_BUTTONS), LB_GETITEMRECT, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 3000, &result) ||
-        static_cast<LRESULT>(result) == LB_ERR) {
+    if (!QivProcess::ScreenButtonRect(panel_, index, item)) {
       return ::testing::AssertionFailure() << "no screen button " << index;
     }
     POINT centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ::MapWindowPoints(::GetDlgItem(panel_, IDC_SCREEN_BUTTONS), nullptr, &centre, 1);
     if (!ClickAt(centre)) return ::testing::AssertionFailure() << "the click failed";
     return ::testing::AssertionSuccess();
   }

@@ -1,5 +1,5 @@
 // Small services of the shell and the window system used across the program.
-#include "app/ShellServices.h"
+#include "shell/ShellServices.h"
 
 #include <shellapi.h>
 

@@ -1,0 +1,15 @@
+// Where windows are and what the desktop leaves them: the questions every window of the program asks.
+#pragma once
+
+#include <windows.h>
+
+namespace qiv {
+
+// The primary monitor's work area: the desktop without the taskbar.
+RECT WorkArea();
+// Screen coordinates; empty for a window that does not exist.
+RECT WindowRect(HWND window);
+// A tool window without a taskbar button (the app-window style would give it one all the same).
+void MakeToolWindow(HWND window);
+
+}  // namespace qiv

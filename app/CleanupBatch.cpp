@@ -15,6 +15,8 @@ std::string CleanupBatchText(const std::string& executablePath, const std::strin
   const std::string helpFolder = programDirectory + "Help";
   // The executable stays locked until the program has exited: retry until it is gone. rmdir of
   // the program folder fails, harmlessly, while other files remain in it.
+  // One batch line per source line.
+  // clang-format off
   return ":Repeat\r\n"
          "del " + Quoted(executablePath) + "\r\n"
          "if exist " + Quoted(executablePath) + " goto Repeat\r\n"
@@ -23,6 +25,7 @@ std::string CleanupBatchText(const std::string& executablePath, const std::strin
          "rmdir " + Quoted(helpFolder) + "\r\n"
          "rmdir " + Quoted(programDirectory) + "\r\n"
          "del " + Quoted(batchPath) + "\r\n";
+  // clang-format on
 }
 
 }  // namespace qiv

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "shell/ShellServices.h"
 #include "framework/UniqueHandle.h"
 #include "platform/win32/Win32OffDesktopJournal.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 

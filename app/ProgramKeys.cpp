@@ -1,10 +1,10 @@
 // What the install and uninstall runs do to the registry.
 #include "app/ProgramKeys.h"
 
-#include "app/Settings.h"
 #include "engine/RegistryData.h"
 #include "engine/ScreenList.h"
 #include "engine/StickyRuleList.h"
+#include "shell/Settings.h"
 
 namespace qiv {
 

@@ -12,12 +12,12 @@
 #include "app/InstallDialog.h"
 #include "app/InstanceControl.h"
 #include "app/ProgramKeys.h"
-#include "shell/ShellServices.h"
 #include "app/Shortcuts.h"
 #include "framework/GdiObjects.h"
 #include "framework/ShowMessage.h"
 #include "panel/PanelWindow.h"
 #include "resources/resource.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 namespace {
@@ -30,8 +30,8 @@ int ScreenBitsPerPixel() {
 }  // namespace
 
 QivApplication::QivApplication(Registry& registry, Settings& settings, Win32IconSource& icons,
-                               const EnginePlatform& platform, Win32OffDesktopJournal& journal,
-                               WindowTracker& tracker, SwitchEngine& engine)
+                               const EnginePlatform& platform, Win32OffDesktopJournal& journal, WindowTracker& tracker,
+                               SwitchEngine& engine)
     : registry_(registry),
       settings_(settings),
       icons_(icons),

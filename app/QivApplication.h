@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "app/Settings.h"
 #include "engine/EnginePlatform.h"
 #include "engine/SwitchEngine.h"
 #include "engine/WindowTracker.h"
 #include "platform/Registry.h"
 #include "platform/win32/Win32IconSource.h"
 #include "platform/win32/Win32OffDesktopJournal.h"
+#include "shell/Settings.h"
 
 namespace qiv {
 

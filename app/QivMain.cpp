@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "app/QivApplication.h"
-#include "app/Settings.h"
 #include "engine/SwitchEngine.h"
 #include "engine/WindowTracker.h"
 #include "framework/Program.h"
@@ -16,6 +15,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SoundPlayer.h"
 #include "platform/win32/Win32WorkerThreads.h"
+#include "shell/Settings.h"
 #include "shell/WindowGeometry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

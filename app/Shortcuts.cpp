@@ -9,9 +9,9 @@
 
 #include "app/CleanupBatch.h"
 #include "app/FolderLookup.h"
-#include "shell/ShellServices.h"
 #include "framework/ComPtr.h"
 #include "framework/UniqueHandle.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 namespace {

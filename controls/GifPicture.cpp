@@ -126,8 +126,7 @@ bool GifPicture::ReadFile(Reader& reader) {
     std::uint8_t blockType = 0;
     if (!reader.Byte(blockType)) return false;
     switch (blockType) {
-      case kTrailer:
-        return !frames_.empty();
+      case kTrailer: return !frames_.empty();
       case kImageDescriptor:
         if (!ReadImage(reader)) return false;
         break;

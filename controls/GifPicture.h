@@ -17,9 +17,7 @@ struct GifRun {
   int y = 0;
   int length = 0;
 
-  friend bool operator==(const GifRun& a, const GifRun& b) {
-    return a.x == b.x && a.y == b.y && a.length == b.length;
-  }
+  friend bool operator==(const GifRun& a, const GifRun& b) { return a.x == b.x && a.y == b.y && a.length == b.length; }
 };
 
 // Transparency differs between painting a frame and cutting its outline for disposal method 2.

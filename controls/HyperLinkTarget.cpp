@@ -7,14 +7,10 @@ HyperLinkTarget ResolveHyperLinkTarget(int kind, const std::string& target, bool
                                        const std::string& windowText) {
   const std::string& file = target.empty() && useTextAsTarget ? windowText : target;
   switch (kind) {
-    case kHelpPageLink:
-      return {true, std::string(), file};
-    case kOpenLink:
-      return {false, "open", file};
-    case kMailLink:
-      return {false, "open", "mailto:" + file};
-    default:
-      return {false, std::string(), file};
+    case kHelpPageLink: return {true, std::string(), file};
+    case kOpenLink: return {false, "open", file};
+    case kMailLink: return {false, "open", "mailto:" + file};
+    default: return {false, std::string(), file};
   }
 }
 
@@ -31,10 +27,8 @@ bool IsTextStatic(std::uint32_t style) {
     case 1:
     case 2:
     case 11:
-    case 12:
-      return true;
-    default:
-      return false;
+    case 12: return true;
+    default: return false;
   }
 }
 

@@ -24,10 +24,8 @@ struct DefaultScreen {
 
 // Ctrl+Alt+1 to Ctrl+Alt+5.
 const DefaultScreen kDefaultScreens[] = {
-    {"Main", 0, {'1', HotKey::kCtrl | HotKey::kAlt}},
-    {"The Web", 1, {'2', HotKey::kCtrl | HotKey::kAlt}},
-    {"Music", 2, {'3', HotKey::kCtrl | HotKey::kAlt}},
-    {"Pictures", 3, {'4', HotKey::kCtrl | HotKey::kAlt}},
+    {"Main", 0, {'1', HotKey::kCtrl | HotKey::kAlt}},  {"The Web", 1, {'2', HotKey::kCtrl | HotKey::kAlt}},
+    {"Music", 2, {'3', HotKey::kCtrl | HotKey::kAlt}}, {"Pictures", 3, {'4', HotKey::kCtrl | HotKey::kAlt}},
     {"Misc", 4, {'5', HotKey::kCtrl | HotKey::kAlt}},
 };
 
@@ -58,8 +56,8 @@ const Screen* ScreenList::At(int position) const {
   return &*screens_[position];
 }
 
-bool ScreenList::Add(const std::string& name, const std::string& iconFile, std::int32_t iconIndex,
-                     const HotKey& hotKey, int position) {
+bool ScreenList::Add(const std::string& name, const std::string& iconFile, std::int32_t iconIndex, const HotKey& hotKey,
+                     int position) {
   if (position < 0) return false;
   if (position >= Count()) screens_.resize(position + 1);
   if (screens_[position]) return false;

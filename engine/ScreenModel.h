@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/EngineSettings.h"
 #include "engine/EnginePlatform.h"
+#include "engine/EngineSettings.h"
 #include "engine/PanelView.h"
 #include "engine/ScreenList.h"
 #include "engine/ScreenWindows.h"

@@ -48,17 +48,10 @@ void WindowOperations::SetParkedShowState(WindowHandle window, std::uint32_t com
   ParkedState* state = FindParkedState(window);
   if (state == nullptr) return;
   switch (command) {
-    case kScMinimize:
-      state->showState = ParkedState::kMinimized;
-      break;
-    case kScMaximize:
-      state->showState = ParkedState::kMaximized;
-      break;
-    case kScRestore:
-      state->showState = ParkedState::kNormal;
-      break;
-    default:
-      break;
+    case kScMinimize: state->showState = ParkedState::kMinimized; break;
+    case kScMaximize: state->showState = ParkedState::kMaximized; break;
+    case kScRestore: state->showState = ParkedState::kNormal; break;
+    default: break;
   }
 }
 

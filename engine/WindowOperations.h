@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "engine/EngineSettings.h"
 #include "engine/EnginePlatform.h"
+#include "engine/EngineSettings.h"
 #include "engine/ParkedState.h"
 #include "engine/ScreenModel.h"
 #include "engine/ScreenWindows.h"

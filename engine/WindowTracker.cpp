@@ -17,8 +17,7 @@ WindowTracker::WindowTracker(const EnginePlatform& platform, const EngineSetting
       addedTimes_(platform.clock),
       takenOff_(platform.journal) {}
 
-bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded,
-                                     ThreadProbeAnswers* answers) {
+bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers) {
   if (!desktop_.Exists(window) || !desktop_.IsVisible(window)) return false;
   if (excluded != nullptr && excluded->Contains(window)) return false;
   // It belongs to the screen it was taken off with until that screen shows it again.

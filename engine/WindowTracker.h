@@ -1,10 +1,10 @@
 // Which top-level windows the program manages, and keeping a screen's window list up to date from the desktop.
 #pragma once
 
-#include "engine/EngineSettings.h"
 #include "engine/AddedTimeMap.h"
 #include "engine/BusyWindowSet.h"
 #include "engine/EnginePlatform.h"
+#include "engine/EngineSettings.h"
 #include "engine/OffDesktopWindows.h"
 #include "engine/ScreenWindows.h"
 #include "platform/WindowHandle.h"
@@ -29,8 +29,9 @@ class WindowTracker {
   // A window of another program that is a child of one of ours: parked in the holder window.
   bool IsParkedInOwnWindow(WindowHandle window);
   // Drops the windows that are no longer eligible, except parked ones, adds the eligible ones that are new, and
-  // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others. Only right for the current screen: only its windows are on the desktop.
-  // Each thread is probed once, or not at all when answers (shared by the calls of one pass) know it already.
+  // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others. Only right for the
+  // current screen: only its windows are on the desktop. Each thread is probed once, or not at all when answers (shared
+  // by the calls of one pass) know it already.
   void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded,
                             ThreadProbeAnswers* answers = nullptr);
   // Drops the windows that no longer exist and answers whether no titled, answering window is left. Probes as

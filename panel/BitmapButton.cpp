@@ -1,9 +1,9 @@
 // The small owner-drawn push button with a 12 x 12 picture (or a down arrow) and its text as tooltip.
 #include "panel/BitmapButton.h"
 
-#include "shell/ShellServices.h"
 #include "framework/GdiObjects.h"
 #include "framework/SelectGuard.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 namespace {

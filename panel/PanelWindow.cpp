@@ -3,17 +3,14 @@
 
 #include <vector>
 
-#include "controls/AboutDialog.h"
 #include "controls/SplashWindow.h"
 #include "framework/GdiObjects.h"
-#include "framework/Menu.h"
 #include "framework/PaintScope.h"
 #include "framework/Program.h"
-#include "framework/ShowMessage.h"
 #include "hooklib/Qivhook.h"
 #include "panel/CaptionStrip.h"
 #include "panel/HotKeyRouting.h"
-#include "panel/LockDialog.h"
+#include "panel/PanelCell.h"
 #include "panel/PanelGrid.h"
 #include "panel/PanelMessages.h"
 #include "panel/PanelVisibility.h"
@@ -39,26 +36,10 @@ constexpr int kResizerNearMargin = 50;
 // The grip's anchor is this far inside its top-left corner and sits on the panel's corner.
 constexpr int kResizerAnchor = 7;
 
-struct MainMenuItem {
-  UINT command;
-  UINT bitmap;
-};
-
-constexpr MainMenuItem kMainMenuItems[] = {
-    {IDM_SETTINGS, IDB_MENU_SETTINGS}, {IDM_LOCK, IDB_MENU_LOCK},   {IDM_HELP, IDB_MENU_HELP},
-    {IDM_ABOUT, IDB_MENU_ABOUT},       {IDM_CLOSE, IDB_MENU_CLOSE},
-};
-
-// The settings dialogs are not part of the program yet.
-constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS};
-
-int Cell() { return ::GetSystemMetrics(SM_CYCAPTION); }
-
 // Shows or hides without activating anything: ShowWindow(SW_HIDE) would activate another window.
 void SetVisibleWithoutActivation(HWND window, bool visible) {
   ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
-                     (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 }  // namespace
@@ -103,7 +84,8 @@ PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& ico
       engine_(engine),
       model_(engine, tracker, platform, icons, registry, settings, *this),
       operations_(engine, tracker, model_, platform, settings),
-      screenButtons_(model_, tracker, settings),
+      commands_(*this, model_, platform.hookLock),
+      screenButtons_(model_, tracker, platform.desktop, settings),
       mainMenu_(BitmapButton::kDownArrow),
       resizer_(*this) {}
 
@@ -140,26 +122,23 @@ void PanelWindow::OnCancel() {}
 
 void PanelWindow::HideAppList() {}
 
-int PanelWindow::ScreenSelection() {
-  return static_cast<int>(::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_GETCURSEL, 0, 0));
-}
+int PanelWindow::ScreenSelection() { return screenButtons_.CurrentSelection(); }
 
-void PanelWindow::SetScreenSelection(int index) {
-  ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
+void PanelWindow::SetScreenSelection(int index) { screenButtons_.SetCurrentSelection(index); }
 
-void PanelWindow::ResetScreenButtons() { ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_RESETCONTENT, 0, 0); }
+void PanelWindow::ResetScreenButtons() { screenButtons_.ResetContent(); }
 
-void PanelWindow::AddScreenButton(const std::string& name) {
-  ::SendMessageA(DlgItem(IDC_SCREEN_BUTTONS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-}
+void PanelWindow::AddScreenButton(const std::string& name) { screenButtons_.AddString(name); }
 
-void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(DlgItem(IDC_SCREEN_BUTTONS), nullptr, FALSE); }
+void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(screenButtons_.Handle(), nullptr, FALSE); }
+
+void PanelWindow::EnableScreenButtons(bool enable) { ::EnableWindow(screenButtons_.Handle(), enable); }
+
+void PanelWindow::EndPanel() { EndDialog(0); }
 
 void PanelWindow::ApplyLayout() {
-  const int cell = Cell();
-  HWND buttons = DlgItem(IDC_SCREEN_BUTTONS);
-  ::SendMessageA(buttons, LB_SETITEMHEIGHT, 0, cell);
+  const int cell = PanelCell();
+  screenButtons_.SetItemHeight(cell);
   const Settings::Rect& position = settings_.MainWndPos;
   ::SetWindowPos(Handle(), nullptr, position.left, position.top, position.right - position.left,
                  position.bottom - position.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -167,7 +146,7 @@ void PanelWindow::ApplyLayout() {
   RECT client = {};
   ::GetClientRect(Handle(), &client);
   LayoutPanelChildren(client.right, client.bottom);
-  ::SendMessageA(buttons, LB_SETCOLUMNWIDTH, (settings_.DoubleWidth ? 2 : 1) * cell, 0);
+  screenButtons_.SetColumnWidth((settings_.DoubleWidth ? 2 : 1) * cell);
   SetWindowAlpha(Handle(), static_cast<BYTE>(settings_.TransMain));
   SetWindowAlpha(resizer_.Handle(), static_cast<BYTE>(settings_.TransAppList));
   Post(WM_REFRESH_TOOLTIPS);
@@ -178,7 +157,7 @@ void PanelWindow::ApplyLayout() {
 void PanelWindow::FitPanelToGrid(POINT cornerInResizerClient) {
   const POINT corner = resizer_.RequestedPanelCorner(cornerInResizerClient);
   const RECT panel = WindowRect(Handle());
-  const int cell = Cell();
+  const int cell = PanelCell();
   const GridShape shape = qiv::FitPanelToGrid(corner.x - panel.left, corner.y - panel.top, cell, model_.ScreenCount(),
                                               settings_.DoubleWidth != 0);
   ::SetWindowPos(Handle(), nullptr, 0, 0, shape.widthCells * cell, shape.heightCells * cell,
@@ -194,7 +173,7 @@ LRESULT PanelWindow::OnSize(WPARAM, LPARAM lParam) {
 
 void PanelWindow::LayoutPanelChildren(int width, int height) {
   HWND buttons = DlgItem(IDC_SCREEN_BUTTONS);
-  const int cell = Cell();
+  const int cell = PanelCell();
   if (buttons == nullptr || cell <= 0 || height % cell != 0) return;
   const int rows = height / cell;
   if (rows == 1) {
@@ -207,7 +186,7 @@ void PanelWindow::LayoutPanelChildren(int width, int height) {
 
   UniqueRegion region = MakeRectRegion({0, 0, width, height});
   RECT item = {};
-  ::SendMessageA(buttons, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  screenButtons_.ItemRect(0, item);
   const std::optional<PixelRect> empty =
       EmptyButtonCells(width, height, cell, settings_.DoubleWidth != 0, model_.ScreenCount(), item.right - item.left,
                        item.bottom - item.top);
@@ -221,7 +200,8 @@ void PanelWindow::LayoutPanelChildren(int width, int height) {
   screenButtons_.RegisterButtonTips();
 
   const RECT panel = WindowRect(Handle());
-  if (panel.right < 0) ::SetWindowPos(Handle(), nullptr, 0, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (panel.right < 0)
+    ::SetWindowPos(Handle(), nullptr, 0, panel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PanelWindow::PlaceResizer() {
@@ -240,7 +220,7 @@ LRESULT PanelWindow::OnPaint(WPARAM, LPARAM) {
   PaintScope paint(Handle());
   RECT strip = {};
   ::GetClientRect(Handle(), &strip);
-  PaintCaptionStrip(paint.Dc(), strip, Cell(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
+  PaintCaptionStrip(paint.Dc(), strip, PanelCell(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
   return 0;
 }
 
@@ -298,17 +278,12 @@ LRESULT PanelWindow::OnRefreshTooltips(WPARAM, LPARAM) {
 
 LRESULT PanelWindow::OnTimer(WPARAM timer, LPARAM) {
   switch (timer) {
-    case kVisibilityTimer:
-      UpdateVisibility();
-      break;
-    case kScreenStateTimer:
-      model_.RefreshScreenState();
-      break;
+    case kVisibilityTimer: UpdateVisibility(); break;
+    case kScreenStateTimer: model_.RefreshScreenState(); break;
     case kBlinkTimer:
       if (screenButtons_.ToggleBlinkPhase()) RedrawScreenButtons();
       break;
-    default:
-      break;
+    default: break;
   }
   return 0;
 }
@@ -364,24 +339,11 @@ LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<L
 // --- Input and commands ---------------------------------------------------------------------
 
 LRESULT PanelWindow::OnLockGate(WPARAM wParam, LPARAM) {
-  // Enter and Escape do nothing on the panel, so they ask for no password either. Nor do the focus notices
-  // of the screen buttons, which are no commands: locking disables the buttons, and the notice of the focus
-  // they lose would at once ask for the password just given.
-  const UINT id = LOWORD(wParam);
-  const UINT code = HIWORD(wParam);
-  const bool focusNotice = id == IDC_SCREEN_BUTTONS && (code == LBN_SETFOCUS || code == LBN_KILLFOCUS);
-  if (!lock_.IsLocked() || id == IDOK || id == IDCANCEL || focusNotice) return NotHandled();
-  OnLockCommand(0, 0);
-  // Unlocked: the command that asked for the password runs right away.
-  return lock_.IsLocked() ? 0 : NotHandled();
+  return commands_.PassLockGate(LOWORD(wParam), HIWORD(wParam)) ? NotHandled() : 0;
 }
 
 LRESULT PanelWindow::OnLockCommand(WPARAM, LPARAM) {
-  HideAppList();
-  const LockOutcome outcome = LockDialog::RunLockCommand(Handle(), lock_);
-  if (outcome == LockOutcome::Locked || outcome == LockOutcome::Unlocked) {
-    ::EnableWindow(DlgItem(IDC_SCREEN_BUTTONS), !lock_.IsLocked());
-  }
+  commands_.LockOrUnlock();
   return 0;
 }
 
@@ -394,7 +356,7 @@ LRESULT PanelWindow::OnKeyReported(WPARAM key, LPARAM modifiers) {
   std::vector<HotKey> screenKeys;
   for (int i = 0; i < model_.ScreenCount(); ++i) screenKeys.push_back(model_.Screens().HotKeyOf(i));
   const HotKey pressed{static_cast<std::int32_t>(key), static_cast<std::int32_t>(modifiers)};
-  const HotKeyDecision decision = RouteHotKey(pressed, lock_.IsLocked(), settings_.HK_NextScreen,
+  const HotKeyDecision decision = RouteHotKey(pressed, commands_.IsLocked(), settings_.HK_NextScreen,
                                               settings_.HK_PrevScreen, screenKeys, model_.CurrentScreen());
   // The hook waits 10 ms for this answer, far less than a switch takes: answered only after the switch, a
   // screen's key would reach the focused application as well.
@@ -418,47 +380,22 @@ LRESULT PanelWindow::OnRightButtonDown(WPARAM, LPARAM) {
 }
 
 LRESULT PanelWindow::OnMainMenu(WPARAM, LPARAM) {
-  HideAppList();
-  Menu menus = Menu::Load(IDR_POPUP_MENUS);
-  Menu mainMenu = menus.SubMenu(0);
-  if (!mainMenu) return 0;
-  // The bitmaps must outlive the menu's display; they go when this handler returns.
-  std::vector<UniqueBitmap> bitmaps;
-  for (const MainMenuItem& item : kMainMenuItems) {
-    bitmaps.push_back(LoadBitmapResource(item.bitmap));
-    mainMenu.SetItemBitmaps(item.command, bitmaps.back().Get());
-  }
-  for (UINT command : kCommandsNotYetAvailable) {
-    ::EnableMenuItem(mainMenu.Handle(), command, MF_BYCOMMAND | MF_GRAYED);
-  }
-  const RECT panel = WindowRect(Handle());
-  menuOpen_ = true;
-  mainMenu.TrackPopup(TPM_RIGHTBUTTON, panel.left, panel.top + Cell(), Handle());
-  menuOpen_ = false;
-  RedrawScreenButtons();
+  commands_.ShowMainMenu();
   return 0;
 }
 
 LRESULT PanelWindow::OnHelpCommand(WPARAM, LPARAM) {
-  OpenHelpFile("Main.htm");
+  commands_.ShowHelp();
   return 0;
 }
 
 LRESULT PanelWindow::OnAboutCommand(WPARAM, LPARAM) {
-  AboutDialog about;
-  about.DoModal(Handle());
+  commands_.ShowAbout();
   return 0;
 }
 
 LRESULT PanelWindow::OnCloseCommand(WPARAM, LPARAM) {
-  QivhookLock(TRUE);
-  if (ShowMessage(Handle(), IDS_CONFIRM_CLOSE, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-    QivhookLock(FALSE);
-    return 0;
-  }
-  model_.BringBackAllWindows();
-  // The lock stays raised until the hooks are removed: nothing is reported any more.
-  EndDialog(0);
+  commands_.Close();
   return 0;
 }
 

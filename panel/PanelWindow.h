@@ -3,7 +3,6 @@
 // the cell grid and ends only through its close command.
 #pragma once
 
-#include "app/Settings.h"
 #include "engine/EnginePlatform.h"
 #include "engine/PanelView.h"
 #include "engine/ScreenModel.h"
@@ -13,15 +12,16 @@
 #include "framework/Dialog.h"
 #include "panel/BitmapButton.h"
 #include "panel/HolderWindow.h"
-#include "panel/LockState.h"
+#include "panel/PanelCommands.h"
 #include "panel/ResizerWindow.h"
 #include "panel/ScreenButtonList.h"
 #include "platform/IconSource.h"
 #include "platform/Registry.h"
+#include "shell/Settings.h"
 
 namespace qiv {
 
-class PanelWindow final : public Dialog, private PanelView, private ResizerOwner {
+class PanelWindow final : public Dialog, private PanelView, private ResizerOwner, private PanelCommandHost {
  public:
   PanelWindow(Settings& settings, Registry& registry, IconSource& icons, const EnginePlatform& platform,
               WindowTracker& tracker, SwitchEngine& engine);
@@ -49,6 +49,10 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   void FitPanelToGrid(POINT cornerInResizerClient) override;
   void SetMenuOpen(bool open) override { menuOpen_ = open; }
   HWND PanelWindowHandle() const override { return Handle(); }
+
+  // PanelCommandHost (with the above)
+  void EnableScreenButtons(bool enable) override;
+  void EndPanel() override;
 
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScreenSelected(WPARAM wParam, LPARAM lParam);
@@ -88,11 +92,11 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   SwitchEngine& engine_;
   ScreenModel model_;
   WindowOperations operations_;
+  PanelCommands commands_;
   ScreenButtonList screenButtons_;
   BitmapButton mainMenu_;
   ResizerWindow resizer_;
   HolderThread holder_;
-  LockState lock_;
   HICON panelIcon_ = nullptr;
   bool menuOpen_ = false;
   POINT dragOffset_{0, 0};

@@ -3,14 +3,13 @@
 
 #include <vector>
 
-#include "shell/ShellServices.h"
 #include "framework/GdiObjects.h"
 #include "framework/SelectGuard.h"
 #include "panel/PanelMessages.h"
 #include "panel/ScreenTipText.h"
-#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32IconSource.h"
 #include "resources/resource.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 namespace {
@@ -23,7 +22,7 @@ constexpr int kDigitHeight = 11;
 
 }  // namespace
 
-QIV_BEGIN_MESSAGE_MAP(ScreenButtonList, Window)
+QIV_BEGIN_MESSAGE_MAP(ScreenButtonList, ListBox)
   QIV_ON_REFLECTED(WM_DRAWITEM, OnDrawItem)
   QIV_ON_MESSAGE(WM_RBUTTONDOWN, OnRightButtonDown)
   QIV_ON_MESSAGE(WM_KEYDOWN, OnSwallowedKey)
@@ -32,8 +31,9 @@ QIV_BEGIN_MESSAGE_MAP(ScreenButtonList, Window)
   QIV_ON_NOTIFY_CODE(TTN_GETDISPINFOA, OnTipText)
 QIV_END_MESSAGE_MAP()
 
-ScreenButtonList::ScreenButtonList(ScreenModel& model, WindowTracker& tracker, const Settings& settings)
-    : model_(model), tracker_(tracker), settings_(settings) {}
+ScreenButtonList::ScreenButtonList(ScreenModel& model, WindowTracker& tracker, Desktop& desktop,
+                                   const Settings& settings)
+    : model_(model), tracker_(tracker), desktop_(desktop), settings_(settings) {}
 
 bool ScreenButtonList::SubclassDlgItem(HWND dialog, int id) { return Subclass(::GetDlgItem(dialog, id)); }
 
@@ -55,10 +55,10 @@ void ScreenButtonList::RegisterButtonTips() {
   } else {
     for (int i = tooltip_->ToolCount(); i > 0; --i) tooltip_->DeleteTool(Handle(), kFirstToolId + i - 1);
   }
-  const int count = static_cast<int>(Send(LB_GETCOUNT));
+  const int count = Count();
   for (int i = 0; i < count; ++i) {
     RECT item = {};
-    Send(LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+    ItemRect(i, item);
     tooltip_->AddTool(Handle(), kFirstToolId + i, item, LPSTR_TEXTCALLBACK);
   }
   tooltip_->SetMaxWidth(kTipMaxWidth);
@@ -78,14 +78,9 @@ LRESULT ScreenButtonList::OnTipText(WPARAM, LPARAM lParam) {
   auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
   const int index = static_cast<int>(info->hdr.idFrom - kFirstToolId);
   tipText_.clear();
-  const int count = static_cast<int>(Send(LB_GETCOUNT));
-  if (index >= 0 && index < count && index < model_.ScreenCount()) {
+  if (index >= 0 && index < Count() && index < model_.ScreenCount()) {
     std::vector<std::string> titles;
-    for (WindowHandle window : model_.Windows(index)->Windows()) {
-      char title[1001] = {};
-      ::GetWindowTextA(ToHwnd(window), title, sizeof(title));
-      titles.emplace_back(title);
-    }
+    for (WindowHandle window : model_.Windows(index)->Windows()) titles.push_back(desktop_.Text(window));
     tipText_ = ScreenTipText(model_.Screens().Name(index), settings_.ScreenTooltips != 0,
                              settings_.TooltipScreenContent != 0, titles);
   } else if (settings_.TooltipScreenContent) {
@@ -96,11 +91,8 @@ LRESULT ScreenButtonList::OnTipText(WPARAM, LPARAM lParam) {
 }
 
 LRESULT ScreenButtonList::OnRightButtonDown(WPARAM, LPARAM lParam) {
-  const LRESULT hit = Send(LB_ITEMFROMPOINT, 0, lParam);
-  // The high word is set when the point is below the last item, outside every button.
-  if (HIWORD(hit) == 0) {
-    ::PostMessageA(::GetParent(Handle()), WM_SCREEN_BUTTON_RCLICK, LOWORD(hit), 0);
-  }
+  const int hit = ItemFromPoint({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+  if (hit >= 0) ::PostMessageA(::GetParent(Handle()), WM_SCREEN_BUTTON_RCLICK, static_cast<WPARAM>(hit), 0);
   return 0;
 }
 
@@ -109,7 +101,7 @@ LRESULT ScreenButtonList::OnSwallowedKey(WPARAM, LPARAM) { return 0; }
 LRESULT ScreenButtonList::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   const int index = static_cast<int>(item->itemID);
-  if (index < 0 || index >= static_cast<int>(Send(LB_GETCOUNT)) || index >= model_.ScreenCount()) return TRUE;
+  if (index < 0 || index >= Count() || index >= model_.ScreenCount()) return TRUE;
   const RECT& target = item->rcItem;
   const int width = target.right - target.left;
   const int height = target.bottom - target.top;

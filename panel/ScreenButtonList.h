@@ -7,18 +7,19 @@
 #include <optional>
 #include <string>
 
-#include "app/Settings.h"
 #include "engine/ScreenModel.h"
 #include "engine/WindowTracker.h"
+#include "framework/ListBox.h"
 #include "framework/MessageMap.h"
 #include "framework/ToolTip.h"
-#include "framework/Window.h"
+#include "platform/Desktop.h"
+#include "shell/Settings.h"
 
 namespace qiv {
 
-class ScreenButtonList final : public Window {
+class ScreenButtonList final : public ListBox {
  public:
-  ScreenButtonList(ScreenModel& model, WindowTracker& tracker, const Settings& settings);
+  ScreenButtonList(ScreenModel& model, WindowTracker& tracker, Desktop& desktop, const Settings& settings);
 
   // Takes over the panel's list box.
   bool SubclassDlgItem(HWND dialog, int id);
@@ -47,6 +48,7 @@ class ScreenButtonList final : public Window {
 
   ScreenModel& model_;
   WindowTracker& tracker_;
+  Desktop& desktop_;
   const Settings& settings_;
   std::optional<ToolTip> tooltip_;
   std::string tipText_;  // read by the tooltip after the notification returns

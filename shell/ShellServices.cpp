@@ -6,8 +6,8 @@
 #include "framework/GdiObjects.h"
 #include "framework/Program.h"
 #include "framework/SelectGuard.h"
-#include "framework/SystemFunction.h"
 #include "framework/ShowMessage.h"
+#include "framework/SystemFunction.h"
 #include "resources/resource.h"
 
 namespace qiv {
@@ -74,8 +74,8 @@ bool IsTransparencySupported() {
 }
 
 void SetWindowAlpha(HWND window, BYTE alpha) {
-  const auto setAttributes =
-      LookUpSystemFunction<SetLayeredWindowAttributesFunction>(::GetModuleHandleA("USER32.DLL"), "SetLayeredWindowAttributes");
+  const auto setAttributes = LookUpSystemFunction<SetLayeredWindowAttributesFunction>(::GetModuleHandleA("USER32.DLL"),
+                                                                                      "SetLayeredWindowAttributes");
   if (setAttributes == nullptr) return;
   const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
   if (alpha < 255) {

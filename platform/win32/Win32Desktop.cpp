@@ -46,12 +46,9 @@ Rect FromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.
 
 HWND ToInsertAfter(InsertAfter after) {
   switch (after) {
-    case InsertAfter::kTopmost:
-      return HWND_TOPMOST;
-    case InsertAfter::kNotTopmost:
-      return HWND_NOTOPMOST;
-    case InsertAfter::kTop:
-      break;
+    case InsertAfter::kTopmost: return HWND_TOPMOST;
+    case InsertAfter::kNotTopmost: return HWND_NOTOPMOST;
+    case InsertAfter::kTop: break;
   }
   return HWND_TOP;
 }
@@ -109,20 +106,13 @@ WindowHandle Win32Desktop::Owner(WindowHandle window) { return ToWindowHandle(::
 bool Win32Desktop::Has(WindowHandle window, WindowTrait trait) {
   const HWND hwnd = ToHwnd(window);
   switch (trait) {
-    case WindowTrait::kDisabled:
-      return ::IsWindow(hwnd) && !::IsWindowEnabled(hwnd);
-    case WindowTrait::kMaximized:
-      return ::IsZoomed(hwnd) != FALSE;
-    case WindowTrait::kMinimized:
-      return ::IsIconic(hwnd) != FALSE;
-    case WindowTrait::kMaximizeBox:
-      return (::GetWindowLongA(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX) != 0;
-    case WindowTrait::kMinimizeBox:
-      return (::GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZEBOX) != 0;
-    case WindowTrait::kToolWindow:
-      return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-    case WindowTrait::kTopmost:
-      return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    case WindowTrait::kDisabled: return ::IsWindow(hwnd) && !::IsWindowEnabled(hwnd);
+    case WindowTrait::kMaximized: return ::IsZoomed(hwnd) != FALSE;
+    case WindowTrait::kMinimized: return ::IsIconic(hwnd) != FALSE;
+    case WindowTrait::kMaximizeBox: return (::GetWindowLongA(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX) != 0;
+    case WindowTrait::kMinimizeBox: return (::GetWindowLongA(hwnd, GWL_STYLE) & WS_MINIMIZEBOX) != 0;
+    case WindowTrait::kToolWindow: return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    case WindowTrait::kTopmost: return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   }
   return false;
 }

@@ -12,8 +12,8 @@ Win32IconSource::~Win32IconSource() { DestroyRegisteredIcons(); }
 IconHandle Win32IconSource::LoadBuiltinIcon(int resourceId) {
   // Not shared (no LR_SHARED): the icon list destroys what it holds, and a shared icon
   // must never be destroyed.
-  return ToIconHandle(static_cast<HICON>(
-      ::LoadImageA(instance_, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  return ToIconHandle(
+      static_cast<HICON>(::LoadImageA(instance_, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
 }
 
 IconHandle Win32IconSource::ExtractFileIcon(const std::string& file, int index) {

@@ -59,9 +59,9 @@ std::string Win32OffDesktopJournal::SharedMemoryName(DWORD processId) {
 }
 
 bool Win32OffDesktopJournal::Open() {
-  mapping_ = UniqueKernelHandle(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                                     sizeof(SharedTable),
-                                                     SharedMemoryName(::GetCurrentProcessId()).c_str()));
+  mapping_ =
+      UniqueKernelHandle(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SharedTable),
+                                              SharedMemoryName(::GetCurrentProcessId()).c_str()));
   if (!mapping_) return false;
   view_ = UniqueMappedView(::MapViewOfFile(mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedTable)));
   return static_cast<bool>(view_);

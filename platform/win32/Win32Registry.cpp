@@ -6,9 +6,7 @@
 namespace qiv {
 namespace {
 
-HKEY RootKey(RegistryRoot root) {
-  return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-}
+HKEY RootKey(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
 class Win32RegistryKey final : public RegistryKey {
  public:
@@ -32,16 +30,14 @@ class Win32RegistryKey final : public RegistryKey {
     return true;
   }
 
-  bool EnumValue(std::uint32_t index, std::size_t maxNameSize, std::size_t maxDataSize,
-                 RegistryValue& value) override {
+  bool EnumValue(std::uint32_t index, std::size_t maxNameSize, std::size_t maxDataSize, RegistryValue& value) override {
     // Both buffers start zeroed, so a short string value always reads back terminated.
     std::vector<char> name(maxNameSize + 1, '\0');
     std::vector<std::uint8_t> data(maxDataSize + 1, 0);
     DWORD nameSize = static_cast<DWORD>(maxNameSize);
     DWORD dataSize = static_cast<DWORD>(maxDataSize);
     DWORD type = REG_NONE;
-    if (::RegEnumValueA(key_, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) !=
-        ERROR_SUCCESS) {
+    if (::RegEnumValueA(key_, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) != ERROR_SUCCESS) {
       return false;
     }
     value.name.assign(name.data(), nameSize);
@@ -72,8 +68,8 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(RegistryRoot root, const std
 
 std::unique_ptr<RegistryKey> Win32Registry::CreateKey(RegistryRoot root, const std::string& path) {
   HKEY key = nullptr;
-  if (::RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (::RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
     return nullptr;
   }
   return std::make_unique<Win32RegistryKey>(key);

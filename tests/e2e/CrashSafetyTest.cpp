@@ -92,8 +92,8 @@ TEST_F(CrashSafety, ACrashBringsBackParkedWindowsToo) {
   // A thread that starts at an address where no code is: an access violation that nothing handles.
   HANDLE process = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, qiv_.Id());
   ASSERT_NE(process, nullptr);
-  HANDLE thread = ::CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(16), nullptr,
-                                       0, nullptr);
+  HANDLE thread =
+      ::CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(16), nullptr, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   ::CloseHandle(thread);
   const bool ended = ::WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
@@ -109,7 +109,8 @@ TEST_F(CrashSafety, ACrashBringsBackParkedWindowsToo) {
 
 TEST_F(CrashSafety, TheNextStartBringsBackWhatNoGuardianCould) {
   ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
-  ASSERT_TRUE(Eventually("the journal kept in the registry", [&] { return KeyExists(HKEY_CURRENT_USER, kStoredJournalKey); }));
+  ASSERT_TRUE(
+      Eventually("the journal kept in the registry", [&] { return KeyExists(HKEY_CURRENT_USER, kStoredJournalKey); }));
   const DWORD guardian = GuardianId();
   ASSERT_NE(guardian, 0u);
   ASSERT_TRUE(Kill(guardian));
@@ -127,7 +128,8 @@ TEST_F(CrashSafety, TheNextStartBringsBackWhatNoGuardianCould) {
 
 TEST_F(CrashSafety, ANormalCloseLeavesNothingBehind) {
   ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
-  ASSERT_TRUE(Eventually("the journal kept in the registry", [&] { return KeyExists(HKEY_CURRENT_USER, kStoredJournalKey); }));
+  ASSERT_TRUE(
+      Eventually("the journal kept in the registry", [&] { return KeyExists(HKEY_CURRENT_USER, kStoredJournalKey); }));
   ASSERT_TRUE(qiv_.Close());
   EXPECT_TRUE(BackInTheirShowStates(5000));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kStoredJournalKey));

@@ -25,8 +25,8 @@ class ReportWindow {
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "QivE2EReportWindow";
     ::RegisterClassA(&windowClass);
-    window_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "reports", WS_POPUP, 0, 0, 10, 10,
-                                nullptr, nullptr, windowClass.hInstance, nullptr);
+    window_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "reports", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
     ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~ReportWindow() { ::DestroyWindow(window_); }
@@ -132,7 +132,8 @@ TEST_F(Hooks, ChordIsReportedKeyByKeyWithItsModifiers) {
   EXPECT_EQ(reports_.keys, expected) << "releases must not be reported either";
   // The swallowed key never reaches the application; its modifiers do.
   ASSERT_TRUE(TargetReceives(VK_CONTROL, 1));
-  EXPECT_TRUE(Throughout("the swallowed key stays away", [&] { return KeyDownsSeenByTarget('1') == 0; }, 300));
+  EXPECT_TRUE(Throughout(
+      "the swallowed key stays away", [&] { return KeyDownsSeenByTarget('1') == 0; }, 300));
 }
 
 TEST_F(Hooks, KeyAnsweredWithZeroReachesTheApplication) {
@@ -154,7 +155,8 @@ TEST_F(Hooks, LockCounterSilencesEveryReportUntilBackAtZero) {
     ASSERT_TRUE(TargetReceives('1', before + 1)) << "a silenced hook must not swallow keys";
     HWND shown = helper_.Open("title=Shown while locked");
     ASSERT_NE(shown, nullptr);
-    EXPECT_TRUE(Throughout("no reports", [&] { return reports_.keys.empty() && ReportsAbout(shown) == 0; }, 300));
+    EXPECT_TRUE(Throughout(
+        "no reports", [&] { return reports_.keys.empty() && ReportsAbout(shown) == 0; }, 300));
     ASSERT_TRUE(FocusTarget());
     hooks_.lock(!firstCall);
     EXPECT_EQ(hooks_.getLock(), 0);
@@ -177,7 +179,8 @@ TEST_F(Hooks, ForeignTopLevelWindowIsReportedOnceWhenShown) {
   HWND shown = helper_.Open("title=Foreign window");
   ASSERT_NE(shown, nullptr);
   ASSERT_TRUE(Eventually("a report of the shown window", [&] { return ReportsAbout(shown) > 0; }));
-  EXPECT_TRUE(Throughout("no second report", [&] { return ReportsAbout(shown) == 1; }, 300));
+  EXPECT_TRUE(Throughout(
+      "no second report", [&] { return ReportsAbout(shown) == 1; }, 300));
 }
 
 TEST_F(Hooks, ChildWindowsAndOwnWindowsAreNotReported) {

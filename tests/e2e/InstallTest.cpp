@@ -84,10 +84,13 @@ TEST_F(Install, UninstallDeletesKeysShortcutsAndFinallyTheProgramFiles) {
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kQivKey));
 
   // Once the program has ended, the batch deletes its files, its folder and itself.
-  EXPECT_TRUE(Eventually("the batch to delete the program folder and itself", [&] {
-    return !FileExists(Executable()) && !FileExists(folder_ + "Qivhook.dll") && !FileExists(folder_) &&
-           !FileExists(TempFolder() + "DeleteQiv.bat");
-  }, 15000));
+  EXPECT_TRUE(Eventually(
+      "the batch to delete the program folder and itself",
+      [&] {
+        return !FileExists(Executable()) && !FileExists(folder_ + "Qivhook.dll") && !FileExists(folder_) &&
+               !FileExists(TempFolder() + "DeleteQiv.bat");
+      },
+      15000));
 }
 
 TEST_F(Install, UninstallStopsWhileAnEarlierVersionRuns) {

@@ -115,8 +115,9 @@ class Panel : public QivTest {
   }
 
   ::testing::AssertionResult PanelShown(bool shown) {
-    return Eventually(shown ? "the panel shown" : "the panel hidden",
-                      [&] { return (::IsWindowVisible(panel_) != FALSE) == shown; }, kVisibilityWaitMs);
+    return Eventually(
+        shown ? "the panel shown" : "the panel hidden", [&] { return (::IsWindowVisible(panel_) != FALSE) == shown; },
+        kVisibilityWaitMs);
   }
 
   // Presses on the caption strip, moves so that the panel's top-left corner would come to
@@ -154,8 +155,8 @@ class Panel : public QivTest {
       return ::testing::AssertionFailure() << "no \"" << caption << "\" dialog of Qiv appeared";
     }
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(::GetDlgItem(dialog, IDC_PASSWORD), WM_SETTEXT, 0,
-                               reinterpret_cast<LPARAM>(password), SMTO_ABORTIFHUNG, 1000, &result)) {
+    if (!::SendMessageTimeoutA(::GetDlgItem(dialog, IDC_PASSWORD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(password),
+                               SMTO_ABORTIFHUNG, 1000, &result)) {
       return ::testing::AssertionFailure() << "the password edit of the \"" << caption << "\" dialog did not answer";
     }
     PressDialogButton(dialog, IDOK);
@@ -234,9 +235,9 @@ TEST_F(Panel, DraggedNearTheWorkAreaTopSnapsToItAndIsSaved) {
     const Corners expected = {start.left, area.top + drop.expectedTop, start.right,
                               area.top + drop.expectedTop + start.bottom - start.top};
     EXPECT_EQ(CornersOf(WindowRect(panel_)), expected);
-    EXPECT_TRUE(Eventually("MainWndPos to hold the panel's new rectangle",
-                           [&] { return SavedPanelRect() == CornersOf(WindowRect(panel_)); }))
-        << "MainWndPos differs from the panel's rectangle";
+    EXPECT_TRUE(Eventually("MainWndPos to hold the panel's new rectangle", [&] {
+      return SavedPanelRect() == CornersOf(WindowRect(panel_));
+    })) << "MainWndPos differs from the panel's rectangle";
   }
 }
 
@@ -251,10 +252,26 @@ TEST_F(Panel, ShowOnlyPointedHidesThePanelUntilTheMouseComesWithinTenPixels) {
   const Pointer pointers[] = {
       {"far away", FarFrom, false},
       {"inside", Centre, true},
-      {"11 pixels below", [](const RECT& p) { return POINT{(p.left + p.right) / 2, p.bottom + 10}; }, false},
-      {"10 pixels below", [](const RECT& p) { return POINT{(p.left + p.right) / 2, p.bottom + 9}; }, true},
-      {"11 pixels left", [](const RECT& p) { return POINT{p.left - 11, (p.top + p.bottom) / 2}; }, false},
-      {"10 pixels left", [](const RECT& p) { return POINT{p.left - 10, (p.top + p.bottom) / 2}; }, true},
+      {"11 pixels below",
+       [](const RECT& p) {
+         return POINT{(p.left + p.right) / 2, p.bottom + 10};
+       },
+       false},
+      {"10 pixels below",
+       [](const RECT& p) {
+         return POINT{(p.left + p.right) / 2, p.bottom + 9};
+       },
+       true},
+      {"11 pixels left",
+       [](const RECT& p) {
+         return POINT{p.left - 11, (p.top + p.bottom) / 2};
+       },
+       false},
+      {"10 pixels left",
+       [](const RECT& p) {
+         return POINT{p.left - 10, (p.top + p.bottom) / 2};
+       },
+       true},
   };
 
   ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, kQivKey, "ShowOnlyPointed", 1));
@@ -285,8 +302,9 @@ TEST_F(Panel, ShowOnlyPointedKeepsThePanelShownWhileItsMenuIsOpen) {
   HWND menu = nullptr;
   ASSERT_TRUE(Eventually("the main menu", [&] { return (menu = OpenMenu()) != nullptr; }));
   EXPECT_TRUE(PanelShown(true));
-  EXPECT_TRUE(Throughout("the panel shown while its menu is open",
-                         [&] { return ::IsWindowVisible(panel_) && ::IsWindowVisible(menu); }, 1000));
+  EXPECT_TRUE(Throughout(
+      "the panel shown while its menu is open", [&] { return ::IsWindowVisible(panel_) && ::IsWindowVisible(menu); },
+      1000));
   ASSERT_TRUE(CloseMenuWithEscape());
   EXPECT_TRUE(PanelShown(false));
 }
@@ -301,8 +319,9 @@ TEST_F(Panel, LockPassesHotKeysOnAndAsksForThePasswordBeforeACommand) {
   ::PostMessageA(panel_, WM_COMMAND, IDM_LOCK, 0);
   ASSERT_TRUE(AnswerLockDialog("Lock", "secret"));
   EXPECT_TRUE(Eventually("the screen buttons disabled", [&] { return !::IsWindowEnabled(screenButtons_); }));
-  EXPECT_TRUE(Throughout("no password asked for while no command came",
-                         [&] { return FindVisibleTopLevel(qiv_.Id(), "#32770", "Unlock") == nullptr; }, 500));
+  EXPECT_TRUE(Throughout(
+      "no password asked for while no command came",
+      [&] { return FindVisibleTopLevel(qiv_.Id(), "#32770", "Unlock") == nullptr; }, 500));
 
   // The next-screen key of a locked panel goes on to the application, and switches nothing.
   ASSERT_TRUE(helper_.BringToForeground(target));
@@ -310,8 +329,8 @@ TEST_F(Panel, LockPassesHotKeysOnAndAsksForThePasswordBeforeACommand) {
   ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, VK_RIGHT}));
   EXPECT_TRUE(Eventually("the typing target to receive Ctrl+Alt+Right",
                          [&] { return helper_.KeyDownCount(target, VK_RIGHT) == keysBefore + 1; }));
-  EXPECT_TRUE(Throughout("the first screen to stay current", [&] { return QivProcess::CurrentScreen(panel_) == 0; },
-                         500));
+  EXPECT_TRUE(Throughout(
+      "the first screen to stay current", [&] { return QivProcess::CurrentScreen(panel_) == 0; }, 500));
 
   // The password is compared with its letter case.
   ::PostMessageA(panel_, WM_COMMAND, IDC_MAIN_MENU, 0);
@@ -321,13 +340,14 @@ TEST_F(Panel, LockPassesHotKeysOnAndAsksForThePasswordBeforeACommand) {
   EXPECT_EQ(MessageBoxText(wrong), "The entered password is incorrect");
   PressDialogButton(wrong, IDOK);
   ASSERT_TRUE(Eventually("the message to close", [&] { return !::IsWindow(wrong); }));
-  EXPECT_TRUE(Throughout("no main menu after the wrong password", [&] { return OpenMenu() == nullptr; }, 500));
+  EXPECT_TRUE(Throughout(
+      "no main menu after the wrong password", [&] { return OpenMenu() == nullptr; }, 500));
   EXPECT_FALSE(::IsWindowEnabled(screenButtons_)) << "the wrong password unlocked the panel";
 
   ::PostMessageA(panel_, WM_COMMAND, IDC_MAIN_MENU, 0);
   ASSERT_TRUE(AnswerLockDialog("Unlock", "secret"));
-  EXPECT_TRUE(Eventually("the main menu, the command that asked for the password",
-                         [&] { return OpenMenu() != nullptr; }));
+  EXPECT_TRUE(
+      Eventually("the main menu, the command that asked for the password", [&] { return OpenMenu() != nullptr; }));
   EXPECT_TRUE(::IsWindowEnabled(screenButtons_));
   EXPECT_TRUE(CloseMenuWithEscape());
 }
@@ -377,8 +397,8 @@ TEST_F(Panel, StartupPictureIsShapedLikeThePictureAndGoesAfterThreeSeconds) {
   EXPECT_EQ(mismatches, 0) << "pixels where the region and the picture's holes disagree, the first at (" << first.x
                            << ", " << first.y << ")";
 
-  EXPECT_TRUE(Eventually("the start-up picture window to go", [&] { return !::IsWindow(splash); },
-                         kSplashGoneWithinMs));
+  EXPECT_TRUE(Eventually(
+      "the start-up picture window to go", [&] { return !::IsWindow(splash); }, kSplashGoneWithinMs));
   EXPECT_GE(::GetTickCount64() - started, kSplashShowMs - kTimerSlackMs) << "the picture went too early";
 }
 

@@ -170,9 +170,8 @@ class Soak : public QivTest {
 
   bool Alive(const SoakWindow& w) const { return ::IsWindow(w.window) != FALSE; }
   int LivingCount() const {
-    return static_cast<int>(std::count_if(windows_.begin(), windows_.end(), [&](const SoakWindow& w) {
-      return Alive(w);
-    }));
+    return static_cast<int>(
+        std::count_if(windows_.begin(), windows_.end(), [&](const SoakWindow& w) { return Alive(w); }));
   }
 
   static bool Answers(HWND window) {
@@ -268,9 +267,12 @@ class Soak : public QivTest {
 
   void Report(SoakWindow& w, const std::string& category, const std::string& after) {
     w.reported = true;
-    if (category == "lost") ++lost_;
-    else if (category == "wrong screen") ++wrongScreen_;
-    else ++notBack_;
+    if (category == "lost")
+      ++lost_;
+    else if (category == "wrong screen")
+      ++wrongScreen_;
+    else
+      ++notBack_;
     const SoakWindow& anchor = w.kind == Kind::kDialog ? windows_[w.owner] : w;
     std::ostringstream text;
     text << "[soak] seed " << seed_ << ", action " << actionIndex_ << " (" << after << "): " << category << ": "
@@ -285,8 +287,9 @@ class Soak : public QivTest {
   // ---- switching -----------------------------------------------------------------------------------------------
 
   ::testing::AssertionResult ScreenBecomes(int screen, unsigned timeoutMs) {
-    return Eventually("screen " + std::to_string(screen + 1) + " to become current",
-                      [&] { return QivProcess::CurrentScreen(panel_) == screen; }, timeoutMs);
+    return Eventually(
+        "screen " + std::to_string(screen + 1) + " to become current",
+        [&] { return QivProcess::CurrentScreen(panel_) == screen; }, timeoutMs);
   }
 
   ::testing::AssertionResult ButtonCentre(int screen, POINT& centre) {
@@ -298,8 +301,8 @@ class Soak : public QivTest {
     HWND list = ::GetDlgItem(panel_, IDC_SCREEN_BUTTONS);
     HWND under = ::WindowFromPoint(centre);
     if (under != list) {
-      return ::testing::AssertionFailure() << "the button of screen " << screen + 1 << " is covered by "
-                                           << ClassName(under);
+      return ::testing::AssertionFailure()
+             << "the button of screen " << screen + 1 << " is covered by " << ClassName(under);
     }
     return ::testing::AssertionSuccess();
   }
@@ -387,9 +390,9 @@ class Soak : public QivTest {
     // A hang that ends while the switch runs.
     for (SoakWindow& w : windows_) {
       if (w.hungUntil == 0 || !Alive(w) || w.hungUntil > ::GetTickCount64() + kHangEndGuardMs) continue;
-      EXPECT_TRUE(Eventually("a hung window to answer again before the switch",
-                             [&] { return !Alive(w) || Answers(w.window); },
-                             static_cast<unsigned>(kMaxHangMs + kSettleMs)))
+      EXPECT_TRUE(Eventually(
+          "a hung window to answer again before the switch", [&] { return !Alive(w) || Answers(w.window); },
+          static_cast<unsigned>(kMaxHangMs + kSettleMs)))
           << Describe(w);
       w.hungUntil = 0;
     }
@@ -400,15 +403,18 @@ class Soak : public QivTest {
     for (SoakWindow& w : windows_) {
       if (w.showAt == 0) continue;
       selfShows = true;
-      EXPECT_TRUE(Eventually("a window to show itself", [&] {
-        DWORD_PTR shown = 0;
-        return !Alive(w) || (::SendMessageTimeoutA(w.window, kMsgShownCount, 0, 0, SMTO_ABORTIFHUNG, 500, &shown) &&
-                             static_cast<LRESULT>(shown) >= w.showsExpected);
-      }, static_cast<unsigned>(kMaxDelayMs + kSettleMs))) << Describe(w);
+      EXPECT_TRUE(Eventually(
+          "a window to show itself",
+          [&] {
+            DWORD_PTR shown = 0;
+            return !Alive(w) || (::SendMessageTimeoutA(w.window, kMsgShownCount, 0, 0, SMTO_ABORTIFHUNG, 500, &shown) &&
+                                 static_cast<LRESULT>(shown) >= w.showsExpected);
+          },
+          static_cast<unsigned>(kMaxDelayMs + kSettleMs)))
+          << Describe(w);
     }
-    bool adrift = std::any_of(windows_.begin(), windows_.end(), [&](SoakWindow& w) {
-      return w.adrift && Alive(w) && !MayBeHung(w);
-    });
+    bool adrift = std::any_of(windows_.begin(), windows_.end(),
+                              [&](SoakWindow& w) { return w.adrift && Alive(w) && !MayBeHung(w); });
     if (selfShows || adrift) CheckWindows("settling before a switch");
     for (SoakWindow& w : windows_) w.showAt = 0;
     // A window that answers again is on the desktop now, and the switch's refresh gives it to the screen it leaves.
@@ -427,8 +433,8 @@ class Soak : public QivTest {
     int target = OtherScreen();
     if (via == Via::kNextKey) target = (current_ + 1) % kScreenCount;
     if (via == Via::kPreviousKey) target = (current_ + kScreenCount - 1) % kScreenCount;
-    const std::string what = "switch " + std::to_string(current_ + 1) + " -> " + std::to_string(target + 1) +
-                             " by " + (via != Via::kClick && AnyHung() ? "click" : ViaName(via));
+    const std::string what = "switch " + std::to_string(current_ + 1) + " -> " + std::to_string(target + 1) + " by " +
+                             (via != Via::kClick && AnyHung() ? "click" : ViaName(via));
     Log(what);
     ASSERT_TRUE(SwitchTo(target, via)) << what;
     CheckWindows(what);
@@ -463,9 +469,8 @@ class Soak : public QivTest {
   }
 
   void HangAction() {
-    const int hung = static_cast<int>(std::count_if(windows_.begin(), windows_.end(), [&](SoakWindow& w) {
-      return Alive(w) && MayBeHung(w);
-    }));
+    const int hung = static_cast<int>(
+        std::count_if(windows_.begin(), windows_.end(), [&](SoakWindow& w) { return Alive(w) && MayBeHung(w); }));
     std::vector<size_t> candidates =
         Candidates([&](SoakWindow& w) { return w.ownThread && !w.adrift && w.showAt == 0 && !MayBeHung(w); });
     if (hung >= kMaxHungAtOnce || candidates.empty()) return SelfShowAction();
@@ -482,8 +487,7 @@ class Soak : public QivTest {
   void SelfShowAction() {
     // A parked Explorer window showing itself would stay inside the hidden holder; the others come onto the desktop.
     std::vector<size_t> candidates = Candidates([&](SoakWindow& w) {
-      return !IsExplorer(w) && w.showAt == 0 && !Anchor(w).adrift && !MayBeHung(w) &&
-             Expected(w) == Place::kOffDesktop;
+      return !IsExplorer(w) && w.showAt == 0 && !Anchor(w).adrift && !MayBeHung(w) && Expected(w) == Place::kOffDesktop;
     });
     if (candidates.empty()) return CloseAction();
     SoakWindow& w = windows_[candidates[Roll(static_cast<int>(candidates.size()))]];
@@ -506,8 +510,8 @@ class Soak : public QivTest {
     if (LivingCount() <= kMinWindows || candidates.empty()) return OpenAction();
     SoakWindow& w = windows_[candidates[Roll(static_cast<int>(candidates.size()))]];
     const WPARAM delay = RollMs(0, kMaxDelayMs);
-    Log("close " + Describe(w) + " of screen " + std::to_string(Anchor(w).screen + 1) + " in " +
-        std::to_string(delay) + " ms");
+    Log("close " + Describe(w) + " of screen " + std::to_string(Anchor(w).screen + 1) + " in " + std::to_string(delay) +
+        " ms");
     // It closes on its own, in the middle of whatever comes next; its dialogs go with it.
     w.closing = true;
     ::PostMessageA(w.window, kMsgCloseAfter, delay, 0);
@@ -523,16 +527,19 @@ class Soak : public QivTest {
       std::vector<size_t> owners = Candidates([&](SoakWindow& w) {
         return w.kind == Kind::kNormal && !w.ownThread && !w.adrift && w.screen == current_ && OnDesktop(w);
       });
-      if (owners.empty()) kind = Kind::kNormal;
-      else owner = static_cast<int>(owners[Roll(static_cast<int>(owners.size()))]);
+      if (owners.empty())
+        kind = Kind::kNormal;
+      else
+        owner = static_cast<int>(owners[Roll(static_cast<int>(owners.size()))]);
     }
     const bool ownThread = (kind == Kind::kNormal || kind == Kind::kExplorer) && Roll(2) == 0;
     ASSERT_TRUE(OpenWindow(kind, ownThread, owner));
     SoakWindow& w = windows_.back();
     Log("open " + Describe(w) + " on screen " + std::to_string(current_ + 1));
     ++opens_;
-    EXPECT_TRUE(Throughout("the new window to stay on the desktop while Qiv's refresh takes it in",
-                           [&] { return !Alive(w) || OnDesktop(w); }, kTrackedAfterMs))
+    EXPECT_TRUE(Throughout(
+        "the new window to stay on the desktop while Qiv's refresh takes it in",
+        [&] { return !Alive(w) || OnDesktop(w); }, kTrackedAfterMs))
         << Describe(w);
     CheckWindows("open");
   }
@@ -567,9 +574,12 @@ class Soak : public QivTest {
       ASSERT_TRUE(OpenWindow(Kind::kUntitled, false));
       ASSERT_TRUE(OpenWindow(Kind::kNormal, true));
       ASSERT_TRUE(OpenWindow(Kind::kNormal, false));
-      ASSERT_TRUE(Throughout("the new windows to stay on the desktop while Qiv's refresh takes them in", [&] {
-        return std::all_of(windows_.end() - 8, windows_.end(), [&](const SoakWindow& w) { return OnDesktop(w); });
-      }, kTrackedAfterMs));
+      ASSERT_TRUE(Throughout(
+          "the new windows to stay on the desktop while Qiv's refresh takes them in",
+          [&] {
+            return std::all_of(windows_.end() - 8, windows_.end(), [&](const SoakWindow& w) { return OnDesktop(w); });
+          },
+          kTrackedAfterMs));
     }
     Log("opened " + std::to_string(windows_.size()) + " windows on " + std::to_string(kScreenCount) + " screens");
     CheckWindows("set-up");
@@ -580,9 +590,9 @@ class Soak : public QivTest {
     PrepareSwitch();
     for (SoakWindow& w : windows_) {
       if (w.hungUntil == 0 || !Alive(w)) continue;
-      EXPECT_TRUE(Eventually("a hung window to answer again before the close",
-                             [&] { return !Alive(w) || Answers(w.window); },
-                             static_cast<unsigned>(kMaxHangMs + kSettleMs)));
+      EXPECT_TRUE(Eventually(
+          "a hung window to answer again before the close", [&] { return !Alive(w) || Answers(w.window); },
+          static_cast<unsigned>(kMaxHangMs + kSettleMs)));
       w.hungUntil = 0;
     }
     PrepareSwitch();
@@ -590,13 +600,15 @@ class Soak : public QivTest {
     Log("close Qiv");
     ASSERT_TRUE(qiv_.Close());
     std::vector<SoakWindow*> missing;
-    PollUntil([&] {
-      missing.clear();
-      for (SoakWindow& w : windows_) {
-        if (Alive(w) && !OnDesktop(w)) missing.push_back(&w);
-      }
-      return missing.empty();
-    }, static_cast<unsigned>(kSettleMs));
+    PollUntil(
+        [&] {
+          missing.clear();
+          for (SoakWindow& w : windows_) {
+            if (Alive(w) && !OnDesktop(w)) missing.push_back(&w);
+          }
+          return missing.empty();
+        },
+        static_cast<unsigned>(kSettleMs));
     for (SoakWindow* w : missing) {
       if (Alive(*w) && !OnDesktop(*w)) Report(*w, "not back after Close", "close Qiv");
     }

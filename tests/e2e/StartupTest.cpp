@@ -7,13 +7,30 @@
 namespace qiv::e2e {
 namespace {
 
-const std::vector<std::string> kSettingsValues = {
-    "MainWndPos",         "ShowOnlyPointed",       "AlwaysOnTop",          "ConfirmClose",
-    "DoubleWidth",        "AppTitleRefreshRate",   "TransMain",            "TransAppList",
-    "ColorEmptyScreen",   "ColorNonemptyScreen",   "ColorBlinkingScreen",  "SmartDispatch",
-    "ScreenTooltips",     "ScrBtnIcon",            "ScrBtnNumber",         "BoolSnapScreenBorders",
-    "IntSnapScreenBorders", "SelfActivateBlink",   "TooltipScreenContent", "ToolWndAlwaysSticky",
-    "ResizerOnlyNear",    "SelfActivateSound",     "HK_PrevScreen",        "HK_NextScreen"};
+const std::vector<std::string> kSettingsValues = {"MainWndPos",
+                                                  "ShowOnlyPointed",
+                                                  "AlwaysOnTop",
+                                                  "ConfirmClose",
+                                                  "DoubleWidth",
+                                                  "AppTitleRefreshRate",
+                                                  "TransMain",
+                                                  "TransAppList",
+                                                  "ColorEmptyScreen",
+                                                  "ColorNonemptyScreen",
+                                                  "ColorBlinkingScreen",
+                                                  "SmartDispatch",
+                                                  "ScreenTooltips",
+                                                  "ScrBtnIcon",
+                                                  "ScrBtnNumber",
+                                                  "BoolSnapScreenBorders",
+                                                  "IntSnapScreenBorders",
+                                                  "SelfActivateBlink",
+                                                  "TooltipScreenContent",
+                                                  "ToolWndAlwaysSticky",
+                                                  "ResizerOnlyNear",
+                                                  "SelfActivateSound",
+                                                  "HK_PrevScreen",
+                                                  "HK_NextScreen"};
 
 class Startup : public QivTest {};
 
@@ -84,7 +101,8 @@ TEST_F(Startup, CloseAnsweredNoKeepsTheProgramRunning) {
   HWND question = qiv_.WaitForMessageBox("Do you really want to close Qivdesk?");
   ASSERT_NE(question, nullptr);
   PressDialogButton(question, IDNO);
-  EXPECT_TRUE(Throughout("Qiv keeps running", [&] { return qiv_.Process().IsRunning(); }, 500));
+  EXPECT_TRUE(Throughout(
+      "Qiv keeps running", [&] { return qiv_.Process().IsRunning(); }, 500));
   EXPECT_TRUE(::IsWindowVisible(panel));
 }
 

@@ -42,8 +42,9 @@ TEST_F(Switching, ScreenKeyIsSwallowedThoughTheSwitchOutlastsTheHooksWait) {
   ASSERT_TRUE(PressCtrlAlt('2'));
   ASSERT_TRUE(ScreenBecomes(1));
   EXPECT_TRUE(VisibleState(windows, false));
-  EXPECT_TRUE(Throughout("the screen's key to stay away from the focused window",
-                         [&] { return helper_.KeyDownCount(typingTarget_, '2') == 0; }, 500));
+  EXPECT_TRUE(Throughout(
+      "the screen's key to stay away from the focused window",
+      [&] { return helper_.KeyDownCount(typingTarget_, '2') == 0; }, 500));
 }
 
 TEST_F(Switching, NextAndPreviousKeysWrapAround) {
@@ -127,8 +128,8 @@ TEST_F(Switching, WindowThatHungOnAHiddenScreenDoesNotHoldUpTheSwitchBack) {
 
   ASSERT_TRUE(SwitchesPromptly(0, 3000));
   EXPECT_TRUE(VisibleState({normal}, true));
-  EXPECT_TRUE(Eventually("the hung window to show once it answers", [&] { return ::IsWindowVisible(hung) != FALSE; },
-                         10000));
+  EXPECT_TRUE(Eventually(
+      "the hung window to show once it answers", [&] { return ::IsWindowVisible(hung) != FALSE; }, 10000));
 }
 
 TEST_F(Switching, HotKeysKeepWorkingWhileAProgramStaysHung) {
@@ -136,8 +137,8 @@ TEST_F(Switching, HotKeysKeepWorkingWhileAProgramStaysHung) {
   ASSERT_NE(hung, nullptr);
   ASSERT_TRUE(Hang(hung, 20000));
   // The system calls a window hung once its thread has taken no message for five seconds.
-  ASSERT_TRUE(Eventually("the system to call the window hung", [&] { return ::IsHungAppWindow(hung) != FALSE; },
-                         8000));
+  ASSERT_TRUE(Eventually(
+      "the system to call the window hung", [&] { return ::IsHungAppWindow(hung) != FALSE; }, 8000));
   // A probe of the screen-state tick may have begun just before that and still hold the panel for its 200 ms.
   ::Sleep(kScreenStateTickMs);
   for (int round = 0; round < 4; ++round) {
@@ -159,8 +160,8 @@ TEST_F(Switching, DialogOfAHiddenScreenIsSentBackToItsScreen) {
   fields << "title=Dialog of screen 1|owner=" << reinterpret_cast<ULONG_PTR>(owner);
   HWND dialog = helper_.Open(fields.str());
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(Eventually("the dialog taken off the current screen", [&] { return !::IsWindowVisible(dialog); },
-                         8000));
+  EXPECT_TRUE(Eventually(
+      "the dialog taken off the current screen", [&] { return !::IsWindowVisible(dialog); }, 8000));
 
   ASSERT_TRUE(PressCtrlAlt('1'));
   ASSERT_TRUE(ScreenBecomes(0));

@@ -135,20 +135,13 @@ bool FakeDesktop::Has(WindowHandle window, WindowTrait trait) {
   if (node == nullptr) return false;
   const Window& w = node->window;
   switch (trait) {
-    case WindowTrait::kDisabled:
-      return w.disabled;
-    case WindowTrait::kMaximized:
-      return w.state == State::kMaximized;
-    case WindowTrait::kMinimized:
-      return w.state == State::kMinimized;
-    case WindowTrait::kMaximizeBox:
-      return w.maximizeBox;
-    case WindowTrait::kMinimizeBox:
-      return w.minimizeBox;
-    case WindowTrait::kToolWindow:
-      return w.toolWindow;
-    case WindowTrait::kTopmost:
-      return w.topmost;
+    case WindowTrait::kDisabled: return w.disabled;
+    case WindowTrait::kMaximized: return w.state == State::kMaximized;
+    case WindowTrait::kMinimized: return w.state == State::kMinimized;
+    case WindowTrait::kMaximizeBox: return w.maximizeBox;
+    case WindowTrait::kMinimizeBox: return w.minimizeBox;
+    case WindowTrait::kToolWindow: return w.toolWindow;
+    case WindowTrait::kTopmost: return w.topmost;
   }
   return false;
 }
@@ -277,25 +270,20 @@ void FakeDesktop::ApplyShowCommand(WindowHandle window, std::int32_t showCommand
   if (Find(window) == nullptr) return;
   Window& w = (*this)[window];
   switch (showCommand) {
-    case kSwHide:
-      SetVisible(w, false);
-      return;
+    case kSwHide: SetVisible(w, false); return;
     case kSwShowNormal:
     case kSwShowNoActivate:
     case kSwRestore:
       w.state =
           w.state == State::kMinimized && w.restoreToMaximized && !byPlacement ? State::kMaximized : State::kNormal;
       break;
-    case kSwMaximize:
-      w.state = State::kMaximized;
-      break;
+    case kSwMaximize: w.state = State::kMaximized; break;
     case kSwShowMinimized:
     case kSwMinimize:
       if (w.state != State::kMinimized) w.restoreToMaximized = w.state == State::kMaximized;
       w.state = State::kMinimized;
       break;
-    default:
-      break;
+    default: break;
   }
   SetVisible(w, true);
 }
@@ -307,12 +295,9 @@ void FakeDesktop::SetVisible(Window& window, bool visible) {
 
 Rect FakeDesktop::CurrentRect(const Window& window) {
   switch (window.state) {
-    case State::kMaximized:
-      return kWorkArea;
-    case State::kMinimized:
-      return kMinimizedRect;
-    case State::kNormal:
-      break;
+    case State::kMaximized: return kWorkArea;
+    case State::kMinimized: return kMinimizedRect;
+    case State::kNormal: break;
   }
   return window.normalRect;
 }

@@ -38,8 +38,7 @@ class MemoryRegistry::OpenKeyHandle final : public RegistryKey {
     return true;
   }
 
-  bool EnumValue(std::uint32_t index, std::size_t maxNameSize, std::size_t maxDataSize,
-                 RegistryValue& value) override {
+  bool EnumValue(std::uint32_t index, std::size_t maxNameSize, std::size_t maxDataSize, RegistryValue& value) override {
     Key* key = registry_.FindKey(id_);
     if (key == nullptr || index >= key->values.size()) return false;
     const RegistryValue& stored = key->values[index];
@@ -100,8 +99,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::CreateKey(RegistryRoot root, const 
 
 MemoryRegistry::Key& MemoryRegistry::EnsureKey(const KeyId& id) {
   // Missing parents come into being with the key.
-  for (std::size_t slash = id.second.find('\\'); slash != std::string::npos;
-       slash = id.second.find('\\', slash + 1)) {
+  for (std::size_t slash = id.second.find('\\'); slash != std::string::npos; slash = id.second.find('\\', slash + 1)) {
     keys_.try_emplace(KeyId{id.first, id.second.substr(0, slash)});
   }
   return keys_[id];
@@ -155,8 +153,8 @@ void MemoryRegistry::PutString(RegistryRoot root, const std::string& path, const
 void MemoryRegistry::PutDword(RegistryRoot root, const std::string& path, const std::string& name,
                               std::uint32_t value) {
   Put(root, path, name, kRegDword,
-      {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-       static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+      {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value >> 16),
+       static_cast<std::uint8_t>(value >> 24)});
 }
 
 }  // namespace qiv

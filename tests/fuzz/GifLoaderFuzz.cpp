@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<qiv::GifRun> runs;
     picture.FindTransparentRuns(frame, 0, 0, runs);
     for (const qiv::GifRun& run : runs) {
-      if (run.length <= 0 || run.x < frame.left || run.x + run.length > frame.left + frame.width ||
-          run.y < frame.top || run.y >= frame.top + frame.height) {
+      if (run.length <= 0 || run.x < frame.left || run.x + run.length > frame.left + frame.width || run.y < frame.top ||
+          run.y >= frame.top + frame.height) {
         std::abort();
       }
     }

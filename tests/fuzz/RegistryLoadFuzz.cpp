@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "engine/ScreenList.h"
+#include "shell/Settings.h"
 #include "tests/fakes/FakeIconSource.h"
 #include "tests/fakes/MemoryRegistry.h"
 
@@ -31,7 +31,8 @@ class InputReader {
   std::size_t position_ = 0;
 };
 
-const char* const kKeys[] = {"Software\\Brevik\\Qiv", "Software\\Brevik\\Qiv\\Screens", "Software\\Brevik\\Qiv\\Sticky"};
+const char* const kKeys[] = {"Software\\Brevik\\Qiv", "Software\\Brevik\\Qiv\\Screens",
+                             "Software\\Brevik\\Qiv\\Sticky"};
 const std::uint32_t kTypes[] = {qiv::kRegNone, qiv::kRegString, qiv::kRegBinary, qiv::kRegDword};
 
 }  // namespace

@@ -7,8 +7,7 @@ namespace qiv {
 namespace {
 
 TEST(CleanupBatchTest, DeletesTheProgramFilesThenItself) {
-  const std::string text =
-      CleanupBatchText("C:\\Tools\\Qiv.exe", "C:\\Tools\\", "C:\\Temp\\DeleteQiv.bat");
+  const std::string text = CleanupBatchText("C:\\Tools\\Qiv.exe", "C:\\Tools\\", "C:\\Temp\\DeleteQiv.bat");
   EXPECT_EQ(text,
             ":Repeat\r\n"
             "del \"C:\\Tools\\Qiv.exe\"\r\n"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "engine/EnginePlatform.h"
 #include "engine/ScreenList.h"
 #include "engine/ScreenModel.h"
@@ -15,6 +14,7 @@
 #include "engine/SwitchEngine.h"
 #include "engine/WindowOperations.h"
 #include "engine/WindowTracker.h"
+#include "shell/Settings.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeHookLock.h"

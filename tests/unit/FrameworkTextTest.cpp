@@ -92,10 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BaseNameCase{"OnlyLastDotStartsExtension", "C:\\tools\\qiv.test.exe", "qiv.test"},
                     BaseNameCase{"LongPathPrefix", "\\\\?\\C:\\a\\Qiv.EXE", "Qiv"},
                     BaseNameCase{"ForwardSlashes", "Z:/home/user/Qiv.exe", "Qiv"},
-                    BaseNameCase{"DriveRelative", "C:Qiv.exe", "Qiv"},
-                    BaseNameCase{"NameOnly", "Qiv.exe", "Qiv"},
-                    BaseNameCase{"NoExtension", "Qiv", "Qiv"},
-                    BaseNameCase{"FolderOnly", "C:\\dir\\", ""},
+                    BaseNameCase{"DriveRelative", "C:Qiv.exe", "Qiv"}, BaseNameCase{"NameOnly", "Qiv.exe", "Qiv"},
+                    BaseNameCase{"NoExtension", "Qiv", "Qiv"}, BaseNameCase{"FolderOnly", "C:\\dir\\", ""},
                     BaseNameCase{"Empty", "", ""}),
     [](const testing::TestParamInfo<BaseNameCase>& caseInfo) { return std::string(caseInfo.param.name); });
 

@@ -121,8 +121,8 @@ class GifBuilder {
   }
 
   GifBuilder& Control(int packed, int transparentIndex, int delay = 0) {
-    return Extension(0xF9, {std::uint8_t(packed), std::uint8_t(delay), std::uint8_t(delay >> 8),
-                            std::uint8_t(transparentIndex)});
+    return Extension(
+        0xF9, {std::uint8_t(packed), std::uint8_t(delay), std::uint8_t(delay >> 8), std::uint8_t(transparentIndex)});
   }
 
   GifBuilder& Extension(int label, const Bytes& data) {
@@ -499,10 +499,16 @@ TEST(GifPictureTest, GivesEachImageThePrecedingControl) {
        {1, 2}},
       {"the last of two", [&](GifBuilder& f) { f.Control(1, 1).Control(1, 3).Add(image, pixels); }, {3}},
       {"after the last image", [&](GifBuilder& f) { f.Add(image, pixels).Control(1, 1); }, {-1}},
-      {"too short", [&](GifBuilder& f) { f.Extension(0xF9, {1, 0, 0}).Add(image, pixels); }, {-1}},
+      {"too short",
+       [&](GifBuilder& f) {
+         f.Extension(0xF9, {1, 0, 0}).Add(image, pixels);
+       },
+       {-1}},
       {"a delay of 0xFFFF counts as none", [&](GifBuilder& f) { f.Control(1, 1, 0xFFFF).Add(image, pixels); }, {-1}},
       {"across other blocks and stray bytes",
-       [&](GifBuilder& f) { f.Control(1, 2).Extension(0xFE, {'x'}).Raw({0x00, 0x99}).Add(image, pixels); },
+       [&](GifBuilder& f) {
+         f.Control(1, 2).Extension(0xFE, {'x'}).Raw({0x00, 0x99}).Add(image, pixels);
+       },
        {2}},
   };
   for (const ControlCase& c : cases) {

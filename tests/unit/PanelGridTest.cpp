@@ -9,10 +9,8 @@ namespace {
 constexpr int kCell = 18;
 
 TEST(PanelGrid, QualifyingShapesForFiveScreens) {
-  EXPECT_EQ(QualifyingShapes(5, true),
-            (std::vector<GridShape>{{2, 6}, {2, 7}, {4, 4}, {6, 3}, {10, 2}, {12, 1}}));
-  EXPECT_EQ(QualifyingShapes(5, false),
-            (std::vector<GridShape>{{1, 6}, {2, 4}, {3, 3}, {5, 2}, {6, 2}, {7, 1}}));
+  EXPECT_EQ(QualifyingShapes(5, true), (std::vector<GridShape>{{2, 6}, {2, 7}, {4, 4}, {6, 3}, {10, 2}, {12, 1}}));
+  EXPECT_EQ(QualifyingShapes(5, false), (std::vector<GridShape>{{1, 6}, {2, 4}, {3, 3}, {5, 2}, {6, 2}, {7, 1}}));
 }
 
 struct FitCase {
@@ -29,18 +27,17 @@ TEST_P(PanelGridFit, ClosestShapeWins) {
   EXPECT_EQ(FitPanelToGrid(c.width, c.height, kCell, 5, c.doubleWidth), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FiveScreens, PanelGridFit,
-    ::testing::Values(FitCase{"DefaultSingleRow", 12 * kCell, kCell, true, {12, 1}},
-                      FitCase{"NearSingleRow", 12 * kCell + 5, kCell + 4, true, {12, 1}},
-                      FitCase{"Square", 4 * kCell + 3, 4 * kCell - 2, true, {4, 4}},
-                      // 2 x 7 matches exactly, but is not closer in width than 2 x 6.
-                      FitCase{"BothDistancesMustShrink", 2 * kCell, 7 * kCell, true, {2, 6}},
-                      FitCase{"SingleWidthSquare", 3 * kCell, 3 * kCell, false, {3, 3}},
-                      // Closer in width but not in height than the first shape: the first stays.
-                      FitCase{"TieKeepsFirst", 0, 0, true, {2, 6}},
-                      FitCase{"HugeRequest", 5000, 5000, false, {1, 6}}),
-    [](const ::testing::TestParamInfo<FitCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(FiveScreens, PanelGridFit,
+                         ::testing::Values(FitCase{"DefaultSingleRow", 12 * kCell, kCell, true, {12, 1}},
+                                           FitCase{"NearSingleRow", 12 * kCell + 5, kCell + 4, true, {12, 1}},
+                                           FitCase{"Square", 4 * kCell + 3, 4 * kCell - 2, true, {4, 4}},
+                                           // 2 x 7 matches exactly, but is not closer in width than 2 x 6.
+                                           FitCase{"BothDistancesMustShrink", 2 * kCell, 7 * kCell, true, {2, 6}},
+                                           FitCase{"SingleWidthSquare", 3 * kCell, 3 * kCell, false, {3, 3}},
+                                           // Closer in width but not in height than the first shape: the first stays.
+                                           FitCase{"TieKeepsFirst", 0, 0, true, {2, 6}},
+                                           FitCase{"HugeRequest", 5000, 5000, false, {1, 6}}),
+                         [](const ::testing::TestParamInfo<FitCase>& param) { return std::string(param.param.name); });
 
 TEST(PanelGrid, EmptyCellsAreCutFromTheLastColumn) {
   // 5 single-width screens in 3 columns of 2 button rows: one empty cell, bottom right.
@@ -65,11 +62,11 @@ TEST(PanelGrid, SnapsWithinTheDistanceOnly) {
     PixelPoint dragged;
     PixelPoint expected;
   } cases[] = {
-      {{300, 9}, {300, 0}},       // 9 pixels from the top snaps
-      {{300, 10}, {300, 10}},     // 10 do not
-      {{300, -9}, {300, 0}},      // above the top too
-      {{5, 300}, {0, 300}},       // left edge
-      {{300, 1000 - 36 - 3}, {300, 1000 - 36}},  // bottom edge, panel 36 high
+      {{300, 9}, {300, 0}},                        // 9 pixels from the top snaps
+      {{300, 10}, {300, 10}},                      // 10 do not
+      {{300, -9}, {300, 0}},                       // above the top too
+      {{5, 300}, {0, 300}},                        // left edge
+      {{300, 1000 - 36 - 3}, {300, 1000 - 36}},    // bottom edge, panel 36 high
       {{1280 - 200 + 4, 300}, {1280 - 200, 300}},  // right edge, panel 200 wide
   };
   for (const Case& c : cases) {

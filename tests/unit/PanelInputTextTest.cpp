@@ -23,14 +23,13 @@ TEST_P(ScreenTip, Text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScreenTip,
-    ::testing::Values(
-        TipCase{"NameAndContent", true, true, {"Mail", "Browser"}, "__ Web __\r\n1. Mail\r\n2. Browser"},
-        TipCase{"NameOnly", true, false, {"Mail"}, "Web"},
-        TipCase{"ContentOnly", false, true, {"Mail"}, "1. Mail"},
-        TipCase{"UntitledWindowsKeepTheirNumbers", true, true, {"", "Mail", ""}, "__ Web __\r\n2. Mail"},
-        TipCase{"OnlyUntitledWindows", true, true, {"", ""}, "__ Web __\r\n(empty)"},
-        TipCase{"EmptyContentOnly", false, true, {}, "(empty)"},
-        TipCase{"Neither", false, false, {"Mail"}, ""}),
+    ::testing::Values(TipCase{"NameAndContent", true, true, {"Mail", "Browser"}, "__ Web __\r\n1. Mail\r\n2. Browser"},
+                      TipCase{"NameOnly", true, false, {"Mail"}, "Web"},
+                      TipCase{"ContentOnly", false, true, {"Mail"}, "1. Mail"},
+                      TipCase{"UntitledWindowsKeepTheirNumbers", true, true, {"", "Mail", ""}, "__ Web __\r\n2. Mail"},
+                      TipCase{"OnlyUntitledWindows", true, true, {"", ""}, "__ Web __\r\n(empty)"},
+                      TipCase{"EmptyContentOnly", false, true, {}, "(empty)"},
+                      TipCase{"Neither", false, false, {"Mail"}, ""}),
     [](const ::testing::TestParamInfo<TipCase>& param) { return std::string(param.param.name); });
 
 constexpr HotKey kNext{39, 3};
@@ -55,17 +54,16 @@ TEST_P(HotKeyRoute, Decision) {
   EXPECT_EQ(decision.swallow, c.expected.swallow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HotKeyRoute,
-    ::testing::Values(KeyCase{"NextStepsOn", kNext, false, 1, {2, false}},
-                      KeyCase{"NextWrapsToFirst", kNext, false, 3, {0, false}},
-                      KeyCase{"PreviousWrapsToLast", kPrevious, false, 0, {3, false}},
-                      KeyCase{"ScreenKeyIsSwallowed", {49, 3}, false, 2, {0, true}},
-                      KeyCase{"FirstScreenWithTheKeyWins", {50, 3}, false, 0, {1, true}},
-                      KeyCase{"OtherModifiersDoNotMatch", {49, 1}, false, 0, {-1, false}},
-                      KeyCase{"LockedPassesScreenKeysOn", {49, 3}, true, 2, {-1, false}},
-                      KeyCase{"LockedPassesNextOn", kNext, true, 2, {-1, false}}),
-    [](const ::testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, HotKeyRoute,
+                         ::testing::Values(KeyCase{"NextStepsOn", kNext, false, 1, {2, false}},
+                                           KeyCase{"NextWrapsToFirst", kNext, false, 3, {0, false}},
+                                           KeyCase{"PreviousWrapsToLast", kPrevious, false, 0, {3, false}},
+                                           KeyCase{"ScreenKeyIsSwallowed", {49, 3}, false, 2, {0, true}},
+                                           KeyCase{"FirstScreenWithTheKeyWins", {50, 3}, false, 0, {1, true}},
+                                           KeyCase{"OtherModifiersDoNotMatch", {49, 1}, false, 0, {-1, false}},
+                                           KeyCase{"LockedPassesScreenKeysOn", {49, 3}, true, 2, {-1, false}},
+                                           KeyCase{"LockedPassesNextOn", kNext, true, 2, {-1, false}}),
+                         [](const ::testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace qiv

@@ -200,12 +200,9 @@ struct MoveCase {
 
 TEST_F(ScreenListTest, MovesExchangeNeighboursWithinTheList) {
   const MoveCase cases[] = {
-      {"first up", true, 0, false, {"A", "B", "C"}},
-      {"middle up", true, 1, true, {"B", "A", "C"}},
-      {"last up", true, 2, true, {"A", "C", "B"}},
-      {"past the end up", true, 3, false, {"A", "B", "C"}},
-      {"first down", false, 0, true, {"B", "A", "C"}},
-      {"last down", false, 2, false, {"A", "B", "C"}},
+      {"first up", true, 0, false, {"A", "B", "C"}},        {"middle up", true, 1, true, {"B", "A", "C"}},
+      {"last up", true, 2, true, {"A", "C", "B"}},          {"past the end up", true, 3, false, {"A", "B", "C"}},
+      {"first down", false, 0, true, {"B", "A", "C"}},      {"last down", false, 2, false, {"A", "B", "C"}},
       {"negative down", false, -1, false, {"A", "B", "C"}},
   };
   for (const MoveCase& c : cases) {
@@ -234,7 +231,7 @@ struct IconCase {
   const char* name;
   const char* iconFile;
   std::int32_t iconIndex;
-  int missingResource;  // 0: none
+  int missingResource;         // 0: none
   const char* expectedSource;  // empty: no icon
 };
 
@@ -295,10 +292,8 @@ TEST(ScreenTest, SameScreenIgnoresCaseAndHotKey) {
   screen.iconIndex = 2;
   screen.hotKey = HotKey{51, 3};
   const SameCase cases[] = {
-      {{"MUSIC", nullptr, "c:\\icons.DLL", 2, {}}, true},
-      {{"Music", nullptr, "C:\\Icons.dll", 2, {52, 1}}, true},
-      {{"Musik", nullptr, "C:\\Icons.dll", 2, {51, 3}}, false},
-      {{"Music", nullptr, "", 2, {51, 3}}, false},
+      {{"MUSIC", nullptr, "c:\\icons.DLL", 2, {}}, true},       {{"Music", nullptr, "C:\\Icons.dll", 2, {52, 1}}, true},
+      {{"Musik", nullptr, "C:\\Icons.dll", 2, {51, 3}}, false}, {{"Music", nullptr, "", 2, {51, 3}}, false},
       {{"Music", nullptr, "C:\\Icons.dll", 3, {51, 3}}, false},
   };
   for (const SameCase& c : cases) {

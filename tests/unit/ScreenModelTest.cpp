@@ -100,9 +100,12 @@ TEST_F(ScreenModelTest, ReportsMadeBeforeTheLastSwitchAreOutOfDate) {
     std::uint32_t reportAt;
     bool outOfDate;
   } cases[] = {
-      {5000, 4999, true},  {5000, 5000, true},  {5000, 5001, false},
+      {5000, 4999, true},
+      {5000, 5000, true},
+      {5000, 5001, false},
       // The tick counter wraps after 49.7 days.
-      {3, 0xFFFFFFF0u, true}, {0xFFFFFFF0u, 3, false},
+      {3, 0xFFFFFFF0u, true},
+      {0xFFFFFFF0u, 3, false},
   };
   for (const auto& c : cases) {
     clock_.SetNow(c.switchAt);

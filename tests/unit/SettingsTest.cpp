@@ -1,5 +1,5 @@
 // The settings record: defaults, the values stored under the program's key, and the save block.
-#include "app/Settings.h"
+#include "shell/Settings.h"
 
 #include <gtest/gtest.h>
 

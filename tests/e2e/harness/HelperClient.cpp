@@ -50,9 +50,7 @@ LRESULT HelperClient::Command(const std::string& command) {
   return static_cast<LRESULT>(result);
 }
 
-HWND HelperClient::Open(const std::string& fields) {
-  return reinterpret_cast<HWND>(Command("open|" + fields));
-}
+HWND HelperClient::Open(const std::string& fields) { return reinterpret_cast<HWND>(Command("open|" + fields)); }
 
 bool HelperClient::Focus(HWND window) {
   std::ostringstream command;

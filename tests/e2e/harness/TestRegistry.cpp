@@ -25,8 +25,7 @@ class OpenedKey {
   HKEY key_ = nullptr;
 };
 
-bool ReadRaw(HKEY root, const std::string& path, const std::string& name, DWORD expectedType,
-             std::string& data) {
+bool ReadRaw(HKEY root, const std::string& path, const std::string& name, DWORD expectedType, std::string& data) {
   OpenedKey key(root, path, KEY_READ);
   if (key.get() == nullptr) return false;
   DWORD type = 0;

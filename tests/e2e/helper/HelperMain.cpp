@@ -71,17 +71,10 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       ::LeaveCriticalSection(&countsLock);
       return count;
     }
-    case kMsgHang:
-      ::Sleep(static_cast<DWORD>(wParam < 60000 ? wParam : 60000));
-      return 0;
-    case kMsgCloseAfter:
-      ::SetTimer(window, kCloseTimer, static_cast<UINT>(wParam), nullptr);
-      return 0;
-    case kMsgShowAfter:
-      ::SetTimer(window, kShowTimer, static_cast<UINT>(wParam), nullptr);
-      return 0;
-    case kMsgShownCount:
-      return reinterpret_cast<LRESULT>(::GetPropA(window, "QivE2EShown"));
+    case kMsgHang: ::Sleep(static_cast<DWORD>(wParam < 60000 ? wParam : 60000)); return 0;
+    case kMsgCloseAfter: ::SetTimer(window, kCloseTimer, static_cast<UINT>(wParam), nullptr); return 0;
+    case kMsgShowAfter: ::SetTimer(window, kShowTimer, static_cast<UINT>(wParam), nullptr); return 0;
+    case kMsgShownCount: return reinterpret_cast<LRESULT>(::GetPropA(window, "QivE2EShown"));
     case WM_TIMER:
       if (wParam == kCloseTimer) {
         ::DestroyWindow(window);
@@ -96,9 +89,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
       }
       break;
-    case WM_GETMINMAXINFO:
-      ApplyMaximisedRect(window, reinterpret_cast<MINMAXINFO*>(lParam));
-      break;
+    case WM_GETMINMAXINFO: ApplyMaximisedRect(window, reinterpret_cast<MINMAXINFO*>(lParam)); break;
     case WM_DESTROY:
       ::EnterCriticalSection(&countsLock);
       maximisedRects.erase(window);
@@ -110,8 +101,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ::PostQuitMessage(0);
       }
       return 0;
-    default:
-      break;
+    default: break;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -133,10 +123,10 @@ HWND CreateTestWindow(const WindowRequest& request) {
   if (request.owner != nullptr) style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   if (request.parent != nullptr) style = WS_CHILD | WS_BORDER;
   const DWORD exStyle = request.tool ? WS_EX_TOOLWINDOW : 0;
-  HWND window = ::CreateWindowExA(exStyle, request.className.c_str(), request.title.c_str(), style, request.x,
-                                  request.y, request.width, request.height,
-                                  request.parent != nullptr ? request.parent : request.owner, nullptr,
-                                  ::GetModuleHandleA(nullptr), nullptr);
+  HWND window =
+      ::CreateWindowExA(exStyle, request.className.c_str(), request.title.c_str(), style, request.x, request.y,
+                        request.width, request.height, request.parent != nullptr ? request.parent : request.owner,
+                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (window != nullptr) {
     if (request.hasMaximisedRect) {
       ::EnterCriticalSection(&countsLock);
@@ -219,19 +209,32 @@ LRESULT RunCommand(const std::string& command) {
     const size_t equals = field.find('=');
     const std::string name = field.substr(0, equals);
     const std::string value = equals == std::string::npos ? std::string() : field.substr(equals + 1);
-    if (name == "class") request.className = value;
-    else if (name == "title") request.title = value;
-    else if (name == "owner") request.owner = ParseHandle(value);
-    else if (name == "parent") request.parent = ParseHandle(value);
-    else if (name == "hwnd") target = ParseHandle(value);
-    else if (name == "tool") request.tool = true;
-    else if (name == "thread") request.ownThread = true;
-    else if (name == "x") request.x = std::atoi(value.c_str());
-    else if (name == "y") request.y = std::atoi(value.c_str());
-    else if (name == "w") request.width = std::atoi(value.c_str());
-    else if (name == "h") request.height = std::atoi(value.c_str());
-    else if (name == "show" && value == "min") request.showCommand = SW_SHOWMINNOACTIVE;
-    else if (name == "show" && value == "max") request.showCommand = SW_SHOWMAXIMIZED;
+    if (name == "class")
+      request.className = value;
+    else if (name == "title")
+      request.title = value;
+    else if (name == "owner")
+      request.owner = ParseHandle(value);
+    else if (name == "parent")
+      request.parent = ParseHandle(value);
+    else if (name == "hwnd")
+      target = ParseHandle(value);
+    else if (name == "tool")
+      request.tool = true;
+    else if (name == "thread")
+      request.ownThread = true;
+    else if (name == "x")
+      request.x = std::atoi(value.c_str());
+    else if (name == "y")
+      request.y = std::atoi(value.c_str());
+    else if (name == "w")
+      request.width = std::atoi(value.c_str());
+    else if (name == "h")
+      request.height = std::atoi(value.c_str());
+    else if (name == "show" && value == "min")
+      request.showCommand = SW_SHOWMINNOACTIVE;
+    else if (name == "show" && value == "max")
+      request.showCommand = SW_SHOWMAXIMIZED;
     else if (name == "maxrect") {
       int left = 0, top = 0, width = 0, height = 0;
       if (std::sscanf(value.c_str(), "%d,%d,%d,%d", &left, &top, &width, &height) == 4) {

@@ -1,5 +1,5 @@
 // The program's behaviour options and their place in the registry.
-#include "app/Settings.h"
+#include "shell/Settings.h"
 
 #include <cstddef>
 #include <memory>

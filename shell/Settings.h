@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/HotKey.h"
 #include "engine/EngineSettings.h"
+#include "engine/HotKey.h"
 #include "platform/Registry.h"
 
 namespace qiv {

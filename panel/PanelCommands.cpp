@@ -1,0 +1,96 @@
+// The panel's commands.
+#include "panel/PanelCommands.h"
+
+#include <vector>
+
+#include "controls/AboutDialog.h"
+#include "framework/GdiObjects.h"
+#include "framework/Menu.h"
+#include "framework/ShowMessage.h"
+#include "panel/LockDialog.h"
+#include "panel/PanelCell.h"
+#include "resources/resource.h"
+#include "shell/ShellServices.h"
+#include "shell/WindowGeometry.h"
+
+namespace qiv {
+namespace {
+
+struct MainMenuItem {
+  UINT command;
+  UINT bitmap;
+};
+
+constexpr MainMenuItem kMainMenuItems[] = {
+    {IDM_SETTINGS, IDB_MENU_SETTINGS}, {IDM_LOCK, IDB_MENU_LOCK},   {IDM_HELP, IDB_MENU_HELP},
+    {IDM_ABOUT, IDB_MENU_ABOUT},       {IDM_CLOSE, IDB_MENU_CLOSE},
+};
+
+// The settings dialogs are not part of the program yet.
+constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS};
+
+}  // namespace
+
+PanelCommands::PanelCommands(PanelCommandHost& host, ScreenModel& model, HookLock& hookLock)
+    : host_(host), model_(model), hookLock_(hookLock) {}
+
+bool PanelCommands::PassLockGate(UINT id, UINT code) {
+  // Enter and Escape do nothing on the panel, so they ask for no password either. Nor do the focus notices
+  // of the screen buttons, which are no commands: locking disables the buttons, and the notice of the focus
+  // they lose would at once ask for the password just given.
+  const bool focusNotice = id == IDC_SCREEN_BUTTONS && (code == LBN_SETFOCUS || code == LBN_KILLFOCUS);
+  if (!lock_.IsLocked() || id == IDOK || id == IDCANCEL || focusNotice) return true;
+  LockOrUnlock();
+  // Unlocked: the command that asked for the password runs right away.
+  return !lock_.IsLocked();
+}
+
+void PanelCommands::ShowMainMenu() {
+  host_.HideAppList();
+  Menu menus = Menu::Load(IDR_POPUP_MENUS);
+  Menu mainMenu = menus.SubMenu(0);
+  if (!mainMenu) return;
+  // The bitmaps must outlive the menu's display; they go when this returns.
+  std::vector<UniqueBitmap> bitmaps;
+  for (const MainMenuItem& item : kMainMenuItems) {
+    bitmaps.push_back(LoadBitmapResource(item.bitmap));
+    mainMenu.SetItemBitmaps(item.command, bitmaps.back().Get());
+  }
+  for (UINT command : kCommandsNotYetAvailable) {
+    ::EnableMenuItem(mainMenu.Handle(), command, MF_BYCOMMAND | MF_GRAYED);
+  }
+  const HWND panel = host_.PanelWindowHandle();
+  const RECT rect = WindowRect(panel);
+  host_.SetMenuOpen(true);
+  mainMenu.TrackPopup(TPM_RIGHTBUTTON, rect.left, rect.top + PanelCell(), panel);
+  host_.SetMenuOpen(false);
+  host_.RedrawScreenButtons();
+}
+
+void PanelCommands::LockOrUnlock() {
+  host_.HideAppList();
+  const LockOutcome outcome = LockDialog::RunLockCommand(host_.PanelWindowHandle(), lock_);
+  if (outcome == LockOutcome::Locked || outcome == LockOutcome::Unlocked) {
+    host_.EnableScreenButtons(!lock_.IsLocked());
+  }
+}
+
+void PanelCommands::ShowHelp() { OpenHelpFile("Main.htm"); }
+
+void PanelCommands::ShowAbout() {
+  AboutDialog about;
+  about.DoModal(host_.PanelWindowHandle());
+}
+
+void PanelCommands::Close() {
+  hookLock_.Raise();
+  if (ShowMessage(host_.PanelWindowHandle(), IDS_CONFIRM_CLOSE, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    hookLock_.Lower();
+    return;
+  }
+  model_.BringBackAllWindows();
+  // The lock stays raised until the hooks are removed: nothing is reported any more.
+  host_.EndPanel();
+}
+
+}  // namespace qiv

@@ -1,0 +1,54 @@
+// The panel's commands: its main menu and what the menu offers (lock, help, about, close), and the lock gate
+// that every command of a locked panel passes first.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/ScreenModel.h"
+#include "panel/LockState.h"
+#include "platform/HookLock.h"
+
+namespace qiv {
+
+// What the commands need of the panel window.
+class PanelCommandHost {
+ public:
+  virtual HWND PanelWindowHandle() const = 0;
+  virtual void HideAppList() = 0;
+  // While the main menu or one of its dialogs is open, the panel stays shown.
+  virtual void SetMenuOpen(bool open) = 0;
+  virtual void RedrawScreenButtons() = 0;
+  virtual void EnableScreenButtons(bool enable) = 0;
+  // Ends the panel's modal run, and with it the program.
+  virtual void EndPanel() = 0;
+
+ protected:
+  ~PanelCommandHost() = default;
+};
+
+class PanelCommands {
+ public:
+  PanelCommands(PanelCommandHost& host, ScreenModel& model, HookLock& hookLock);
+  PanelCommands(const PanelCommands&) = delete;
+  PanelCommands& operator=(const PanelCommands&) = delete;
+
+  // Whether a WM_COMMAND may go on to its handler. On a locked panel a command asks for the password first and
+  // goes on once it unlocked the panel.
+  bool PassLockGate(UINT id, UINT code);
+  bool IsLocked() const { return lock_.IsLocked(); }
+
+  void ShowMainMenu();
+  void LockOrUnlock();
+  void ShowHelp();
+  void ShowAbout();
+  // Asks first; on Yes brings every window back and ends the panel.
+  void Close();
+
+ private:
+  PanelCommandHost& host_;
+  ScreenModel& model_;
+  HookLock& hookLock_;
+  LockState lock_;
+};
+
+}  // namespace qiv

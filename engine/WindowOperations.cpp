@@ -62,19 +62,20 @@ bool WindowOperations::CanRestore(WindowHandle window) {
 }
 
 bool WindowOperations::CanMaximize(WindowHandle window) {
-  if (desktop_.Has(window, WindowTrait::kDisabled)) return false;
-  const ParkedState* state = FindParkedState(window);
-  if (state != nullptr && state->showState != ParkedState::kMaximized) return false;
-  if (desktop_.Has(window, WindowTrait::kMaximized)) return false;
-  return desktop_.Has(window, WindowTrait::kMaximizeBox);
+  return CanTakeShowState(window, ParkedState::kMaximized, WindowTrait::kMaximized, WindowTrait::kMaximizeBox);
 }
 
 bool WindowOperations::CanMinimize(WindowHandle window) {
+  return CanTakeShowState(window, ParkedState::kMinimized, WindowTrait::kMinimized, WindowTrait::kMinimizeBox);
+}
+
+bool WindowOperations::CanTakeShowState(WindowHandle window, std::int32_t parkedShowState, WindowTrait inState,
+                                        WindowTrait box) {
   if (desktop_.Has(window, WindowTrait::kDisabled)) return false;
   const ParkedState* state = FindParkedState(window);
-  if (state != nullptr && state->showState != ParkedState::kMinimized) return false;
-  if (desktop_.Has(window, WindowTrait::kMinimized)) return false;
-  return desktop_.Has(window, WindowTrait::kMinimizeBox);
+  if (state != nullptr && state->showState != parkedShowState) return false;
+  if (desktop_.Has(window, inState)) return false;
+  return desktop_.Has(window, box);
 }
 
 bool WindowOperations::IsTopmost(WindowHandle window) {

@@ -55,6 +55,9 @@ class WindowOperations {
  private:
   bool IsCurrent(const ScreenWindows& screen) const { return screen.Index() == model_.CurrentScreen(); }
   ParkedState* FindParkedState(WindowHandle window);
+  // Maximising or minimising: an enabled window not in that state yet, with the box for it; a parked window only
+  // when its parked state is that one.
+  bool CanTakeShowState(WindowHandle window, std::int32_t parkedShowState, WindowTrait inState, WindowTrait box);
   void WaitForVisibility(WindowHandle window, bool visible);
 
   SwitchEngine& engine_;

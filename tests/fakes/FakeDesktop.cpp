@@ -32,6 +32,7 @@ class FakeDesktop::Batch final : public PositionBatch {
   }
   void End() override {
     ended_ = true;
+    desktop_.callLog_.push_back("batch sent");
     for (const Entry& entry : entries_) {
       FakeDesktop* desktop = &desktop_;
       desktop_.Request(entry.window, [desktop, entry] {
@@ -206,7 +207,14 @@ void FakeDesktop::SetParent(WindowHandle window, WindowHandle parent) {
 }
 
 void FakeDesktop::SetForeground(WindowHandle window) {
-  if (Find(window) != nullptr) foreground_ = window;
+  if (Find(window) == nullptr) return;
+  foreground_ = window;
+  Log("foreground", window);
+}
+
+void FakeDesktop::Log(const std::string& what, WindowHandle window) {
+  const Node* node = Find(window);
+  callLog_.push_back(what + " " + (node != nullptr ? node->window.text : std::string("?")));
 }
 
 bool FakeDesktop::RespondsWithin(WindowHandle window, std::uint32_t timeoutMs) {
@@ -290,6 +298,7 @@ void FakeDesktop::ApplyShowCommand(WindowHandle window, std::int32_t showCommand
 
 void FakeDesktop::SetVisible(Window& window, bool visible) {
   if (window.visible && !visible) ++window.timesHidden;
+  if (window.visible != visible) callLog_.push_back((visible ? "show " : "hide ") + window.text);
   window.visible = visible;
 }
 

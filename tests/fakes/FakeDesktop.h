@@ -78,6 +78,10 @@ class FakeDesktop final : public Desktop {
   int MovesWithoutHookLock() const { return movesWithoutHookLock_; }
   // Calls that would have blocked the caller until the window answers again.
   int BlockingCallsToHungWindows() const { return blockingCallsToHungWindows_; }
+  // What happened on the desktop, in order: "show TEXT" and "hide TEXT" when a window's visibility changes,
+  // "batch sent" when a position batch reaches the windows' threads, "foreground TEXT" when the foreground is set.
+  const std::vector<std::string>& CallLog() const { return callLog_; }
+  void ClearCallLog() { callLog_.clear(); }
 
   std::vector<WindowHandle> TopLevelWindowsFromTop() override {
     ++topLevelWalks_;
@@ -126,6 +130,7 @@ class FakeDesktop final : public Desktop {
   void ApplyPosition(WindowHandle window, InsertAfter after, const Rect& rect, std::uint32_t flags);
   void ApplyShowCommand(WindowHandle window, std::int32_t showCommand, bool byPlacement);
   void SetVisible(Window& window, bool visible);
+  void Log(const std::string& what, WindowHandle window);
   static Rect CurrentRect(const Window& window);
 
   FakeClock& clock_;
@@ -145,6 +150,7 @@ class FakeDesktop final : public Desktop {
   int parentChanges_ = 0;
   int movesWithoutHookLock_ = 0;
   int blockingCallsToHungWindows_ = 0;
+  std::vector<std::string> callLog_;
 };
 
 }  // namespace qiv

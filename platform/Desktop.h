@@ -96,7 +96,7 @@ class Desktop {
   virtual std::uint32_t ProcessId(WindowHandle window) = 0;
   // The thread that created the window, which answers for it; 0 for a window that does not exist.
   virtual std::uint32_t ThreadId(WindowHandle window) = 0;
-  // Null for a window without one.
+  // The window it lies in; null for a top-level window. An owned pop-up has an owner, not a parent.
   virtual WindowHandle Parent(WindowHandle window) = 0;
   virtual WindowHandle Owner(WindowHandle window) = 0;
   virtual bool Has(WindowHandle window, WindowTrait trait) = 0;

@@ -99,7 +99,12 @@ std::uint32_t Win32Desktop::ThreadId(WindowHandle window) {
 }
 
 // For a pop-up window the system answers its owner here: either way it moves with that window.
-WindowHandle Win32Desktop::Parent(WindowHandle window) { return ToWindowHandle(::GetParent(ToHwnd(window))); }
+WindowHandle Win32Desktop::Parent(WindowHandle window) {
+  // Not GetParent: for a window without WS_CHILD it answers the owner or nothing, so a window parked in the holder
+  // (it keeps its top-level style) would look like a top-level one.
+  const HWND parent = ::GetAncestor(ToHwnd(window), GA_PARENT);
+  return parent == ::GetDesktopWindow() ? nullptr : ToWindowHandle(parent);
+}
 
 WindowHandle Win32Desktop::Owner(WindowHandle window) { return ToWindowHandle(::GetWindow(ToHwnd(window), GW_OWNER)); }
 

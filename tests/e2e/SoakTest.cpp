@@ -373,13 +373,13 @@ class Soak : public QivTest {
 
   // A window that does not answer while its screen is left or comes back is left alone by the program (it would
   // hold up the switch): it stays on the desktop, or stays hidden, and its screen lets go of it. Except a parked
-  // Explorer window whose screen comes back: it stays parked and in its screen's list, and comes back once it
-  // answers while its screen is current.
+  // Explorer window: it stays parked and in its screen's list, and comes back once it answers while its screen is
+  // current.
   void MarkAdrift(int from, int to) {
     for (SoakWindow& w : windows_) {
       if (w.kind == Kind::kDialog || w.reported || !Alive(w) || w.adrift) continue;
       if ((w.screen != from && w.screen != to) || !MayBeHung(w)) continue;
-      if (IsExplorer(w) && w.screen == to) continue;
+      if (IsExplorer(w) && !OnDesktop(w)) continue;
       w.adrift = true;
       Log("  " + Describe(w) + " of screen " + std::to_string(w.screen + 1) + " does not answer through the switch");
     }

@@ -106,6 +106,35 @@ TEST_F(Switching, ParkedWindowThatHungComesBackOnceItAnswers) {
       10000));
 }
 
+// Back on its own screen while it hangs, the window stays parked and in that screen's list: when the user leaves
+// again before it answers, it must wait for its screen instead of coming back on the one that is current then.
+TEST_F(Switching, ParkedWindowThatHungStaysWithItsScreen) {
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window|thread");
+  ASSERT_NE(explorer, nullptr);
+  ::Sleep(2 * kScreenStateTickMs);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ASSERT_TRUE(Eventually("the Explorer window parked",
+                         [&] { return ::GetAncestor(explorer, GA_PARENT) != ::GetDesktopWindow(); }));
+  constexpr WPARAM kHangMs = 4000;
+  const ULONGLONG hangEnds = ::GetTickCount64() + kHangMs;
+  ASSERT_TRUE(Hang(explorer, kHangMs));
+  ASSERT_TRUE(ClickScreenButton(0));
+  ASSERT_TRUE(ScreenBecomes(0));
+  // The screen-state ticks see it parked and hung on its own screen.
+  ::Sleep(3 * kScreenStateTickMs);
+  ASSERT_TRUE(ClickScreenButton(1));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ::Sleep(static_cast<DWORD>(hangEnds - std::min(hangEnds, ::GetTickCount64())) + 3 * kScreenStateTickMs);
+  EXPECT_NE(::GetAncestor(explorer, GA_PARENT), ::GetDesktopWindow()) << "it came back on screen 2";
+
+  ASSERT_TRUE(ClickScreenButton(0));
+  ASSERT_TRUE(ScreenBecomes(0));
+  EXPECT_TRUE(Eventually("the Explorer window back on its own screen", [&] {
+    return ::GetAncestor(explorer, GA_PARENT) == ::GetDesktopWindow() && ::IsWindowVisible(explorer);
+  }));
+}
+
 TEST_F(Switching, HungWindowDoesNotStopTheSwitch) {
   HWND hung = helper_.Open("title=Hung window|thread");
   HWND normal = helper_.Open("title=Normal window");

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "framework/ModalMessageFilter.h"
+#include "framework/ModalScope.h"
 #include "framework/Program.h"
 
 namespace qiv {
@@ -48,14 +48,22 @@ void SetTemplateStyle(BYTE* dialogTemplate, DWORD style, DWORD exStyle) {
 
 }  // namespace
 
+QIV_BEGIN_MESSAGE_MAP(PropertySheet, Window)
+  QIV_ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+QIV_END_MESSAGE_MAP()
+
 PropertySheet::PropertySheet(std::string caption) : caption_(std::move(caption)) {}
 
 void PropertySheet::AddPage(PropertyPage& page) { pages_.push_back(&page); }
 
 INT_PTR PropertySheet::DoModal(HWND parent) {
-  ModalMessageFilter filter;
+  if (Handle()) return -1;
+  ModalScope scope(parent);
+  modalScope_ = &scope;
   child_ = false;
-  return Run(parent, 0);
+  const INT_PTR result = Run(scope.Owner(), 0);
+  modalScope_ = nullptr;
+  return result;
 }
 
 bool PropertySheet::CreateChild(HWND parent, DWORD style, DWORD exStyle) {
@@ -71,6 +79,15 @@ HWND PropertySheet::TabControl() const { return reinterpret_cast<HWND>(Send(PSM_
 bool PropertySheet::SetActivePage(int index) const { return Send(PSM_SETCURSEL, static_cast<WPARAM>(index)) != FALSE; }
 
 void PropertySheet::OnSheetCreated() {}
+
+// comctl32 ends a modal sheet by destroying it and enables the owner it disabled only afterwards (Wine's
+// does), when the system has already activated some other window. A modal sheet is hidden only as it
+// ends, so its owner is enabled at the hide.
+LRESULT PropertySheet::OnWindowPosChanging(WPARAM, LPARAM lParam) {
+  const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+  if (modalScope_ && (position->flags & SWP_HIDEWINDOW)) modalScope_->EnableOwner();
+  return NotHandled();
+}
 
 INT_PTR PropertySheet::Run(HWND parent, DWORD flags) {
   if (Handle() || pages_.empty()) return -1;
@@ -100,6 +117,7 @@ int CALLBACK PropertySheet::SheetCallback(HWND window, UINT message, LPARAM lPar
   } else if (message == PSCB_INITIALIZED) {
     tlsCreatingSheet = nullptr;
     sheet->Subclass(window);
+    if (sheet->modalScope_) sheet->modalScope_->SetModalWindow(window);
     if (sheet->child_) {
       for (int id : kSheetButtons) {
         if (const HWND button = ::GetDlgItem(window, id)) ::ShowWindow(button, SW_HIDE);

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/MessageMap.h"
 #include "framework/PropertyPage.h"
 #include "framework/Window.h"
 
 namespace qiv {
+
+class ModalScope;
 
 class PropertySheet : public Window {
  public:
@@ -18,8 +21,8 @@ class PropertySheet : public Window {
   // Before the sheet is created, in tab order. The pages must outlive the sheet's window.
   void AddPage(PropertyPage& page);
 
-  // A modal sheet with its own OK and Cancel; answers PropertySheet's result (positive after OK, 0 after
-  // Cancel, -1 on failure).
+  // A modal sheet with its own OK and Cancel, run under a ModalScope (owned by the current modal window,
+  // if any); answers PropertySheet's result (positive after OK, 0 after Cancel, -1 on failure).
   INT_PTR DoModal(HWND parent);
   // A modeless sheet inside parent with the given style (WS_CHILD...), without buttons of its own; it lives
   // until parent goes.
@@ -36,8 +39,11 @@ class PropertySheet : public Window {
   // procedure, so the earliest messages go by unseen). Default: nothing.
   virtual void OnSheetCreated();
 
+  QIV_DECLARE_MESSAGE_MAP()
+
  private:
   INT_PTR Run(HWND parent, DWORD flags);
+  LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
 
   std::string caption_;
@@ -45,6 +51,8 @@ class PropertySheet : public Window {
   bool child_ = false;
   DWORD childStyle_ = 0;
   DWORD childExStyle_ = 0;
+  // The scope of the modal run, while DoModal runs.
+  ModalScope* modalScope_ = nullptr;
 };
 
 }  // namespace qiv

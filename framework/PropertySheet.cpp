@@ -48,10 +48,6 @@ void SetTemplateStyle(BYTE* dialogTemplate, DWORD style, DWORD exStyle) {
 
 }  // namespace
 
-QIV_BEGIN_MESSAGE_MAP(PropertySheet, Window)
-  QIV_ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
-QIV_END_MESSAGE_MAP()
-
 PropertySheet::PropertySheet(std::string caption) : caption_(std::move(caption)) {}
 
 void PropertySheet::AddPage(PropertyPage& page) { pages_.push_back(&page); }
@@ -61,6 +57,7 @@ INT_PTR PropertySheet::DoModal(HWND parent) {
   ModalScope scope(parent);
   modalScope_ = &scope;
   child_ = false;
+  // comctl32 disables the owner and enables it again before it destroys the sheet.
   const INT_PTR result = Run(scope.Owner(), 0);
   modalScope_ = nullptr;
   return result;
@@ -79,15 +76,6 @@ HWND PropertySheet::TabControl() const { return reinterpret_cast<HWND>(Send(PSM_
 bool PropertySheet::SetActivePage(int index) const { return Send(PSM_SETCURSEL, static_cast<WPARAM>(index)) != FALSE; }
 
 void PropertySheet::OnSheetCreated() {}
-
-// comctl32 ends a modal sheet by destroying it and enables the owner it disabled only afterwards (Wine's
-// does), when the system has already activated some other window. A modal sheet is hidden only as it
-// ends, so its owner is enabled at the hide.
-LRESULT PropertySheet::OnWindowPosChanging(WPARAM, LPARAM lParam) {
-  const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-  if (modalScope_ && (position->flags & SWP_HIDEWINDOW)) modalScope_->EnableOwner();
-  return NotHandled();
-}
 
 INT_PTR PropertySheet::Run(HWND parent, DWORD flags) {
   if (Handle() || pages_.empty()) return -1;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/MessageMap.h"
 #include "framework/PropertyPage.h"
 #include "framework/Window.h"
 
@@ -39,11 +38,8 @@ class PropertySheet : public Window {
   // procedure, so the earliest messages go by unseen). Default: nothing.
   virtual void OnSheetCreated();
 
-  QIV_DECLARE_MESSAGE_MAP()
-
  private:
   INT_PTR Run(HWND parent, DWORD flags);
-  LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
 
   std::string caption_;

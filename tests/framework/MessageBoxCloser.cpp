@@ -13,11 +13,23 @@ constexpr DWORD kPollStepMs = 10;
 }  // namespace
 
 MessageBoxCloser::MessageBoxCloser(std::function<void()> whenShown, unsigned timeoutMs)
-    : whenShown_(std::move(whenShown)), thread_([this, timeoutMs] { Watch(timeoutMs); }) {}
+    : whenShown_(std::move(whenShown)),
+      timeoutMs_(timeoutMs),
+      thread_(::CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr)) {}
 
 MessageBoxCloser::~MessageBoxCloser() {
   stop_ = true;
-  thread_.join();
+  if (!thread_) return;
+  const HANDLE thread = thread_.Get();
+  while (::MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+DWORD WINAPI MessageBoxCloser::ThreadProc(void* closer) {
+  static_cast<MessageBoxCloser*>(closer)->Watch();
+  return 0;
 }
 
 std::vector<std::string> MessageBoxCloser::Texts() const {
@@ -25,9 +37,9 @@ std::vector<std::string> MessageBoxCloser::Texts() const {
   return texts_;
 }
 
-void MessageBoxCloser::Watch(unsigned timeoutMs) {
+void MessageBoxCloser::Watch() {
   const std::string caption = ProgramName();
-  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs_;
   while (!stop_ && ::GetTickCount64() < deadline) {
     const HWND box = e2e::FindMessageBox(::GetCurrentProcessId(), caption, "");
     if (!box) {

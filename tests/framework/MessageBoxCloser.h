@@ -7,14 +7,16 @@
 #include <functional>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "framework/UniqueHandle.h"
 
 namespace qiv::test {
 
 // While it lives (at most timeoutMs), every message box of this process with the program's caption is
 // logged under "message box" (kMessageBoxShown), its text kept, whenShown run (on the closer's thread,
-// while the box is up) and its OK pressed.
+// while the box is up) and its OK pressed. Reading a window's text from another thread of the process sends
+// WM_GETTEXT to the window's thread, so the test's thread answers sent messages while it waits for the end.
 class MessageBoxCloser {
  public:
   explicit MessageBoxCloser(std::function<void()> whenShown = {}, unsigned timeoutMs = 10000);
@@ -25,13 +27,15 @@ class MessageBoxCloser {
   std::vector<std::string> Texts() const;
 
  private:
-  void Watch(unsigned timeoutMs);
+  static DWORD WINAPI ThreadProc(void* closer);
+  void Watch();
 
   std::function<void()> whenShown_;
+  unsigned timeoutMs_;
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;
   std::vector<std::string> texts_;
-  std::thread thread_;
+  UniqueKernelHandle thread_;
 };
 
 }  // namespace qiv::test

@@ -13,7 +13,10 @@ struct MessageMap;
 // Taken from a bound window before anything that pumps messages (TrackPopupMenu, DoModal, a message box, a
 // cross-thread SendMessage) and asked afterwards: Alive() turns false when the window has been destroyed
 // (WM_NCDESTROY) or its object has died, so the handler knows not to touch either any more. Copyable, and
-// safe to ask after the object is gone.
+// safe to ask after the object is gone:
+//   const WindowToken alive = Token();
+//   const UINT command = menu.TrackPopup(TPM_RETURNCMD, x, y, Handle());
+//   if (!alive.Alive()) return 0;
 class WindowToken {
  public:
   WindowToken() = default;

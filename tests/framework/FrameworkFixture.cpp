@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include "tests/e2e/harness/Wait.h"
-
 namespace qiv::test {
 
 void FrameworkTest::SetUp() {
@@ -18,12 +16,12 @@ void FrameworkTest::SetUp() {
 
 void FrameworkTest::TearDown() {
   host_.reset();
-  // Nothing a test posted may run in the next one.
-  PumpUntil([] { return false; }, 50);
-}
-
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
-  return e2e::PollUntil(condition, timeoutMs);
+  // Nothing a test left in the queue may run in the next one.
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
 }
 
 }  // namespace qiv::test

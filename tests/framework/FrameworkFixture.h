@@ -23,7 +23,4 @@ class FrameworkTest : public ::testing::Test {
   std::unique_ptr<TestWindow> host_;
 };
 
-// Pumps this thread's messages until condition holds or timeoutMs have passed.
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs = 5000);
-
 }  // namespace qiv::test

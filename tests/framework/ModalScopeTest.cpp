@@ -83,7 +83,6 @@ TEST_F(ModalScopeTest, TabMovesInAModelessDialogUnderEveryModalRun) {
       ::PostMessageA(first, WM_KEYDOWN, VK_TAB, 1);
       PostStep([&focusAfterTab] { focusAfterTab = ::GetFocus(); });
     });
-    PumpUntil([&] { return focusAfterTab != nullptr; }, 1000);
     EXPECT_EQ(focusAfterTab, modeless.DlgItem(IDC_TEST_SECOND));
     ::DestroyWindow(modeless.Handle());
   }

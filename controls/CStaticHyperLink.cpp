@@ -99,12 +99,12 @@ LRESULT CStaticHyperLink::OnClicked(WPARAM, LPARAM) {
   const HWND window = Handle();
   // The shell and the message boxes pump messages: the dialog, and this object with it, may be gone when
   // they return.
-  const auto stillHere = [this, window] { return ::IsWindow(window) && FromHandle(window) == this; };
+  const WindowToken alive = Token();
   const bool opened = Open(target);
-  if (!stillHere()) return 0;
+  if (!alive.Alive()) return 0;
   if (!opened) {
     ShowMessage(window, FormatCantOpenFile(target.file).c_str(), MB_OK);
-    if (!stillHere()) return 0;
+    if (!alive.Alive()) return 0;
   }
   visited_ = true;
   ::InvalidateRect(window, nullptr, TRUE);

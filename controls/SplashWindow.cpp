@@ -22,7 +22,8 @@ QIV_BEGIN_MESSAGE_MAP(SplashWindow, Dialog)
   QIV_ON_MESSAGE(WM_TIMER, OnTimer)
 QIV_END_MESSAGE_MAP()
 
-SplashWindow::SplashWindow() : Dialog(IDD_SPLASH) {}
+// The picture stays for its time whatever keys reach it.
+SplashWindow::SplashWindow() : Dialog(IDD_SPLASH, OkCancel::Ignored) {}
 
 void SplashWindow::Open() {
   auto* splash = new (std::nothrow) SplashWindow;
@@ -53,10 +54,6 @@ bool SplashWindow::OnInitDialog() {
   ::SetTimer(Handle(), kCloseTimer, kShowMilliseconds, nullptr);
   return true;
 }
-
-void SplashWindow::OnOK() {}
-
-void SplashWindow::OnCancel() {}
 
 void SplashWindow::OnFinalMessage() {
   // A window destroyed during its creation leaves the object to Open: the creation call still looks at it

@@ -16,9 +16,6 @@ class SplashWindow final : public Dialog {
 
  protected:
   bool OnInitDialog() override;
-  // The picture stays for its time whatever keys reach it.
-  void OnOK() override;
-  void OnCancel() override;
   void OnFinalMessage() override;
 
   QIV_DECLARE_MESSAGE_MAP()

@@ -10,12 +10,22 @@
 
 namespace qiv {
 
+class ColourControl;
+class Dialog;
+
+// A hot-key control's value: the virtual key and the HOTKEYF_ modifier flags; 0 and 0 for none.
+struct HotKeyValue {
+  BYTE virtualKey = 0;
+  BYTE modifiers = 0;
+};
+
 // Made by Dialog::UpdateData and handed to DoDataExchange. Saving, the first value refused shows its text
-// (OK button, exclamation icon), puts the focus on the control and its text selected, and turns every later
-// call into nothing; a refused value leaves its member unchanged.
+// (OK button, exclamation icon) once the dialog has been brought into sight (Dialog::RevealForCorrection),
+// puts the focus on the control and its text selected, and turns every later call into nothing; a refused
+// value leaves its member unchanged.
 class DataExchange {
  public:
-  DataExchange(HWND dialog, bool save);
+  DataExchange(Dialog& dialog, bool save);
 
   bool IsSaving() const { return save_; }
   bool Failed() const { return failed_; }
@@ -31,13 +41,20 @@ class DataExchange {
   void ExchangeListBoxIndex(int id, int& value);
   // The selected item of a combo box; -1 for none.
   void ExchangeComboBoxIndex(int id, int& value);
+  // A trackbar's position within min..max: loading sets the range too and puts a value outside it at the
+  // nearer end; saving reads the position, which the trackbar keeps within the range.
+  void ExchangeTrackbar(int id, int& value, int min, int max);
+  // A hot-key control (HKM_GETHOTKEY / HKM_SETHOTKEY).
+  void ExchangeHotKey(int id, HotKeyValue& value);
+  // The colour of a colour control of the dialog (a colour button, which has no window text to exchange).
+  void ExchangeColour(ColourControl& control, COLORREF& value);
 
  private:
   void ExchangeValidatedInteger(int id, int& value, std::optional<IntegerRange> range);
   void ExchangeSelection(int id, int& value, UINT getMessage, UINT setMessage);
   void Fail(HWND control, const std::string& text);
 
-  HWND dialog_;
+  Dialog& dialog_;
   bool save_;
   bool failed_ = false;
 };

@@ -2,33 +2,19 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
-#include "framework/ModalMessageFilter.h"
+#include "framework/ModalScope.h"
 #include "framework/Program.h"
 
 namespace qiv {
 namespace {
 
-// The modal dialog of ours that runs innermost on this thread.
-thread_local HWND tlsCurrentModal = nullptr;
-
-HWND ModalOwner(HWND parent) {
-  if (tlsCurrentModal && ::IsWindow(tlsCurrentModal)) return tlsCurrentModal;
-  return parent ? ::GetAncestor(parent, GA_ROOT) : nullptr;
-}
-
 // The one place where a handler's result becomes what the dialog manager expects: these messages answer
 // through the procedure's return value, every other handled one (WM_NOTIFY above all) through
 // DWLP_MSGRESULT, with TRUE for "handled".
 INT_PTR DialogResult(HWND window, UINT message, LRESULT result) {
+  if (IsControlColourMessage(message)) return static_cast<INT_PTR>(result);
   switch (message) {
     case WM_INITDIALOG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
@@ -48,21 +34,19 @@ QIV_BEGIN_MESSAGE_MAP(Dialog, Window)
   QIV_ON_COMMAND(IDCANCEL, BN_CLICKED, HandleCancel)
 QIV_END_MESSAGE_MAP()
 
-Dialog::Dialog(UINT templateId) : templateId_(templateId) {}
+Dialog::Dialog(UINT templateId, OkCancel okCancel) : templateId_(templateId), okCancel_(okCancel) {}
 
 INT_PTR Dialog::DoModal(HWND parent) {
   if (Handle()) return -1;
-  const HWND owner = ModalOwner(parent);
-  const HWND previousModal = tlsCurrentModal;
-  ModalMessageFilter filter;
-  modal_ = true;
+  // The dialog manager disables the owner and enables it again in EndDialog, before it hides the dialog.
+  ModalScope scope(parent);
+  modalScope_ = &scope;
   INT_PTR result;
   {
     HandOver handOver(*this, WindowBinding::Dialog);
-    result = ::DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc, 0);
+    result = ::DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), scope.Owner(), DialogProc, 0);
   }
-  modal_ = false;
-  tlsCurrentModal = previousModal;
+  modalScope_ = nullptr;
   return result;
 }
 
@@ -74,7 +58,7 @@ bool Dialog::Create(HWND parent) {
 }
 
 void Dialog::EndDialog(INT_PTR result) {
-  if (modal_) {
+  if (IsModal()) {
     ::EndDialog(Handle(), result);
   } else {
     ::DestroyWindow(Handle());
@@ -82,7 +66,7 @@ void Dialog::EndDialog(INT_PTR result) {
 }
 
 bool Dialog::UpdateData(bool save) {
-  DataExchange dx(Handle(), save);
+  DataExchange dx(*this, save);
   DoDataExchange(dx);
   return !dx.Failed();
 }
@@ -100,24 +84,26 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
+void Dialog::RevealForCorrection() {}
+
 bool Dialog::PreTranslateMessage(MSG& message) {
-  if (modal_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  if (IsModal() || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   if (::GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_CHILD) return false;
   return ::IsDialogMessageA(Handle(), &message) != FALSE;
 }
 
 LRESULT Dialog::HandleInitDialog(WPARAM, LPARAM) {
-  if (modal_) tlsCurrentModal = Handle();
+  if (modalScope_) modalScope_->SetModalWindow(Handle());
   return OnInitDialog() ? TRUE : FALSE;
 }
 
 LRESULT Dialog::HandleOk(WPARAM, LPARAM) {
-  OnOK();
+  if (okCancel_ == OkCancel::Handled) OnOK();
   return 0;
 }
 
 LRESULT Dialog::HandleCancel(WPARAM, LPARAM) {
-  OnCancel();
+  if (okCancel_ == OkCancel::Handled) OnCancel();
   return 0;
 }
 

@@ -20,6 +20,12 @@ using MessageHandler = LRESULT (Window::*)(WPARAM, LPARAM);
 constexpr UINT kReflectedMessageBase = 0x2000;
 constexpr UINT Reflected(UINT message) { return kReflectedMessageBase + message; }
 
+// WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC: a child asks its parent for its colours (lParam is the child). A
+// dialog procedure answers them with the brush as its return value, not through DWLP_MSGRESULT.
+constexpr bool IsControlColourMessage(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 enum class MatchBy : unsigned char {
   Message,      // the message alone
   Command,      // WM_COMMAND (or its reflection) with this control id and notification code

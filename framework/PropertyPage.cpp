@@ -10,21 +10,31 @@ QIV_BEGIN_MESSAGE_MAP(PropertyPage, Dialog)
   QIV_ON_NOTIFY_CODE(PSN_KILLACTIVE, HandleSheetNotify)
   QIV_ON_NOTIFY_CODE(PSN_APPLY, HandleSheetNotify)
   QIV_ON_NOTIFY_CODE(PSN_RESET, HandleSheetNotify)
+  QIV_ON_NOTIFY_CODE(PSN_QUERYCANCEL, HandleSheetNotify)
+  QIV_ON_NOTIFY_CODE(PSN_HELP, HandleSheetNotify)
 QIV_END_MESSAGE_MAP()
 
-PropertyPage::PropertyPage(UINT templateId) : Dialog(templateId) {}
+// The sheet owns OK and Cancel: buttons with these ids on a page do nothing unless the page maps them.
+PropertyPage::PropertyPage(UINT templateId) : Dialog(templateId, OkCancel::Ignored) {}
 
 bool PropertyPage::OnSetActive() { return true; }
 
-bool PropertyPage::OnKillActive() { return UpdateData(true); }
+bool PropertyPage::OnKillActive() { return true; }
 
 bool PropertyPage::OnApply() { return true; }
 
 void PropertyPage::OnReset() {}
 
-void PropertyPage::OnOK() {}
+bool PropertyPage::OnQueryCancel() { return true; }
 
-void PropertyPage::OnCancel() {}
+void PropertyPage::OnHelp() {}
+
+void PropertyPage::RevealForCorrection() {
+  const HWND sheet = ::GetParent(Handle());
+  if (!sheet || PropSheet_GetCurrentPageHwnd(sheet) == Handle()) return;
+  const int index = PropSheet_HwndToIndex(sheet, Handle());
+  if (index >= 0) PropSheet_SetCurSel(sheet, nullptr, index);
+}
 
 PROPSHEETPAGEA PropertyPage::Description() {
   PROPSHEETPAGEA page{};
@@ -58,6 +68,11 @@ LRESULT PropertyPage::HandleSheetNotify(WPARAM, LPARAM lParam) {
       return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
     case PSN_RESET:
       OnReset();
+      return 0;
+    case PSN_QUERYCANCEL:
+      return OnQueryCancel() ? FALSE : TRUE;
+    case PSN_HELP:
+      OnHelp();
       return 0;
     default:
       return NotHandled();

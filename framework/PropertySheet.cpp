@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "framework/ModalMessageFilter.h"
+#include "framework/ModalScope.h"
 #include "framework/Program.h"
 
 namespace qiv {
@@ -53,9 +53,14 @@ PropertySheet::PropertySheet(std::string caption) : caption_(std::move(caption))
 void PropertySheet::AddPage(PropertyPage& page) { pages_.push_back(&page); }
 
 INT_PTR PropertySheet::DoModal(HWND parent) {
-  ModalMessageFilter filter;
+  if (Handle()) return -1;
+  ModalScope scope(parent);
+  modalScope_ = &scope;
   child_ = false;
-  return Run(parent, 0);
+  // comctl32 disables the owner and enables it again before it destroys the sheet.
+  const INT_PTR result = Run(scope.Owner(), 0);
+  modalScope_ = nullptr;
+  return result;
 }
 
 bool PropertySheet::CreateChild(HWND parent, DWORD style, DWORD exStyle) {
@@ -100,6 +105,7 @@ int CALLBACK PropertySheet::SheetCallback(HWND window, UINT message, LPARAM lPar
   } else if (message == PSCB_INITIALIZED) {
     tlsCreatingSheet = nullptr;
     sheet->Subclass(window);
+    if (sheet->modalScope_) sheet->modalScope_->SetModalWindow(window);
     if (sheet->child_) {
       for (int id : kSheetButtons) {
         if (const HWND button = ::GetDlgItem(window, id)) ::ShowWindow(button, SW_HIDE);

@@ -11,6 +11,8 @@
 
 namespace qiv {
 
+class ModalScope;
+
 class PropertySheet : public Window {
  public:
   explicit PropertySheet(std::string caption);
@@ -18,8 +20,8 @@ class PropertySheet : public Window {
   // Before the sheet is created, in tab order. The pages must outlive the sheet's window.
   void AddPage(PropertyPage& page);
 
-  // A modal sheet with its own OK and Cancel; answers PropertySheet's result (positive after OK, 0 after
-  // Cancel, -1 on failure).
+  // A modal sheet with its own OK and Cancel, run under a ModalScope (owned by the current modal window,
+  // if any); answers PropertySheet's result (positive after OK, 0 after Cancel, -1 on failure).
   INT_PTR DoModal(HWND parent);
   // A modeless sheet inside parent with the given style (WS_CHILD...), without buttons of its own; it lives
   // until parent goes.
@@ -45,6 +47,8 @@ class PropertySheet : public Window {
   bool child_ = false;
   DWORD childStyle_ = 0;
   DWORD childExStyle_ = 0;
+  // The scope of the modal run, while DoModal runs.
+  ModalScope* modalScope_ = nullptr;
 };
 
 }  // namespace qiv

@@ -3,14 +3,15 @@
 
 #include <string>
 
+#include "framework/ModalScope.h"
 #include "framework/Program.h"
 
 namespace qiv {
 
 int ShowMessage(HWND owner, const char* text, UINT type) {
   const std::string caption = ProgramName();
-  const HWND topLevel = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
-  return ::MessageBoxA(topLevel, text, caption.c_str(), type);
+  const ModalScope scope(owner);
+  return ::MessageBoxA(scope.Owner(), text, caption.c_str(), type);
 }
 
 int ShowMessage(HWND owner, UINT stringId, UINT type) {

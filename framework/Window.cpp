@@ -54,37 +54,30 @@ bool Matches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM l
   return false;
 }
 
-// The bound child control that a notification of the parent comes from, if it is to be reflected to it.
-Window* ReflectionTarget(HWND parent, UINT message, LPARAM lParam) {
-  HWND source = nullptr;
+// The child control that a notification to parent comes from; null when the message is none.
+HWND NotificationSource(HWND parent, UINT message, LPARAM lParam) {
+  // These carry the control in lParam.
+  if (message == WM_COMMAND || IsControlColourMessage(message)) return reinterpret_cast<HWND>(lParam);
   switch (message) {
-    case WM_COMMAND:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      source = reinterpret_cast<HWND>(lParam);
-      break;
     case WM_NOTIFY:
-      source = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-      break;
+      return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->CtlType != ODT_MENU) source = item->hwndItem;
-      break;
+      return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
     }
     case WM_MEASUREITEM: {
       // An owner-drawn list box asks while it is being created, before anything can be bound to it.
       const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
-      if (item->CtlType != ODT_MENU) source = ::GetDlgItem(parent, static_cast<int>(item->CtlID));
-      break;
+      return item->CtlType != ODT_MENU ? ::GetDlgItem(parent, static_cast<int>(item->CtlID)) : nullptr;
     }
     default:
       return nullptr;
   }
+}
+
+// The bound child control that a notification of the parent comes from, if it is to be reflected to it.
+Window* ReflectionTarget(HWND parent, UINT message, LPARAM lParam) {
+  const HWND source = NotificationSource(parent, message, lParam);
   // Only a child's own notifications: a property sheet notifies its pages, and a tooltip its owner, too.
   if (!source || source == parent || ::GetAncestor(source, GA_PARENT) != parent) return nullptr;
   return Window::FromHandle(source);
@@ -246,9 +239,12 @@ void Window::Bind(HWND window, WindowBinding binding) {
   ::SetPropA(window, kObjectProperty, this);
   window_ = window;
   binding_ = binding;
+  alive_ = std::make_shared<bool>(true);
 }
 
 void Window::Unbind() {
+  if (alive_) *alive_ = false;
+  alive_.reset();
   ::RemovePropA(window_, kObjectProperty);
   window_ = nullptr;
   binding_ = WindowBinding::None;

@@ -3,9 +3,31 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+
 namespace qiv {
 
 struct MessageMap;
+
+// Taken from a bound window before anything that pumps messages (TrackPopupMenu, DoModal, a message box, a
+// cross-thread SendMessage) and asked afterwards: Alive() turns false when the window has been destroyed
+// (WM_NCDESTROY) or its object has died, so the handler knows not to touch either any more. Copyable, and
+// safe to ask after the object is gone:
+//   const WindowToken alive = Token();
+//   const UINT command = menu.TrackPopup(TPM_RETURNCMD, x, y, Handle());
+//   if (!alive.Alive()) return 0;
+class WindowToken {
+ public:
+  WindowToken() = default;
+  bool Alive() const { return alive_ && *alive_; }
+
+ private:
+  friend class Window;
+  explicit WindowToken(std::shared_ptr<const bool> alive) : alive_(std::move(alive)) {}
+
+  std::shared_ptr<const bool> alive_;
+};
 
 // How an object came to its window, which decides where unhandled messages go.
 enum class WindowBinding {
@@ -40,6 +62,9 @@ class Window {
   // before WM_NCCREATE).
   bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
               HMENU menuOrId);
+
+  // A token that stays alive while this object is bound to its window; a dead one when it is not bound.
+  WindowToken Token() const { return WindowToken(alive_); }
 
   // The object bound to a window, or null.
   static Window* FromHandle(HWND window);
@@ -99,6 +124,8 @@ class Window {
 
   HWND window_ = nullptr;
   WindowBinding binding_ = WindowBinding::None;
+  // Shared with the tokens handed out during this binding; a new binding gets a new flag.
+  std::shared_ptr<bool> alive_;
 };
 
 }  // namespace qiv

@@ -4,11 +4,11 @@
 
 #include <shellapi.h>
 
-#include "shell/ShellServices.h"
 #include "framework/GdiObjects.h"
 #include "framework/Program.h"
 #include "framework/ShowMessage.h"
 #include "resources/resource.h"
+#include "shell/ShellServices.h"
 
 namespace qiv {
 namespace {

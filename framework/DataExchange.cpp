@@ -50,7 +50,9 @@ void DataExchange::ExchangeText(int id, std::string& value) {
   }
 }
 
-void DataExchange::ExchangeListBoxIndex(int id, int& value) { ExchangeSelection(id, value, LB_GETCURSEL, LB_SETCURSEL); }
+void DataExchange::ExchangeListBoxIndex(int id, int& value) {
+  ExchangeSelection(id, value, LB_GETCURSEL, LB_SETCURSEL);
+}
 
 void DataExchange::ExchangeComboBoxIndex(int id, int& value) {
   ExchangeSelection(id, value, CB_GETCURSEL, CB_SETCURSEL);

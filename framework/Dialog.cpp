@@ -18,11 +18,8 @@ INT_PTR DialogResult(HWND window, UINT message, LRESULT result) {
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_QUERYDRAGICON:
-      return static_cast<INT_PTR>(result);
-    default:
-      ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
-      return TRUE;
+    case WM_QUERYDRAGICON: return static_cast<INT_PTR>(result);
+    default: ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result); return TRUE;
   }
 }
 

@@ -10,8 +10,8 @@ UniqueBitmap MakeCompatibleBitmap(HDC dc, int width, int height) {
 }
 
 UniqueBitmap LoadBitmapResource(UINT id) {
-  return UniqueBitmap(static_cast<HBITMAP>(
-      ::LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  return UniqueBitmap(
+      static_cast<HBITMAP>(::LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 UniqueBrush MakeSolidBrush(COLORREF colour) { return UniqueBrush(::CreateSolidBrush(colour)); }

@@ -11,8 +11,8 @@ bool ImageList::Create(int width, int height, UINT flags, int initial, int grow)
 }
 
 bool ImageList::CreateFromBitmap(UINT bitmapId, int width, int grow, COLORREF maskColour) {
-  list_ = UniqueImageList(::ImageList_LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(bitmapId), width, grow,
-                                                 maskColour, IMAGE_BITMAP, LR_DEFAULTCOLOR));
+  list_ = UniqueImageList(::ImageList_LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(bitmapId), width, grow, maskColour,
+                                                 IMAGE_BITMAP, LR_DEFAULTCOLOR));
   return list_.IsValid();
 }
 

@@ -96,8 +96,7 @@ bool ListView::ItemRect(int index, int code, RECT& rect) const {
 std::vector<int> ListView::SelectedItems() const {
   std::vector<int> selected;
   for (int index = -1;;) {
-    const int next =
-        static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(index), MAKELPARAM(LVNI_SELECTED, 0)));
+    const int next = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(index), MAKELPARAM(LVNI_SELECTED, 0)));
     // -1 ends the walk; a control that is gone answers 0 every time, which must not count as progress.
     if (next <= index) return selected;
     selected.push_back(next);

@@ -62,15 +62,14 @@ struct MessageMap {
     using MapClass = ThisClass;                               \
     using MapBase = BaseClass;                                \
     static const ::qiv::MessageMapEntry entries[] = {
-
-#define QIV_END_MESSAGE_MAP()                                                          \
-  }                                                                                    \
-  ;                                                                                    \
+#define QIV_END_MESSAGE_MAP()                                                                \
+  }                                                                                          \
+  ;                                                                                          \
   static const ::qiv::MessageMap map{MapBase::GetMessageMap(), entries, std::size(entries)}; \
-  return &map;                                                                         \
+  return &map;                                                                               \
   }
 
-#define QIV_MAP_ENTRY(message, match, code, id, handler)                                     \
+#define QIV_MAP_ENTRY(message, match, code, id, handler)                                              \
   {static_cast<UINT>(message), ::qiv::MatchBy::match, static_cast<UINT>(code), static_cast<UINT>(id), \
    static_cast<::qiv::MessageHandler>(&MapClass::handler)},
 
@@ -81,5 +80,4 @@ struct MessageMap {
 #define QIV_ON_REFLECTED(message, handler) QIV_MAP_ENTRY(::qiv::Reflected(message), Message, 0, 0, handler)
 #define QIV_ON_REFLECTED_COMMAND(code, handler) \
   QIV_MAP_ENTRY(::qiv::Reflected(WM_COMMAND), CommandCode, code, 0, handler)
-#define QIV_ON_REFLECTED_NOTIFY(code, handler) \
-  QIV_MAP_ENTRY(::qiv::Reflected(WM_NOTIFY), NotifyCode, code, 0, handler)
+#define QIV_ON_REFLECTED_NOTIFY(code, handler) QIV_MAP_ENTRY(::qiv::Reflected(WM_NOTIFY), NotifyCode, code, 0, handler)

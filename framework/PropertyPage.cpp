@@ -60,22 +60,13 @@ LRESULT PropertyPage::HandleSheetNotify(WPARAM, LPARAM lParam) {
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   if (header->hwndFrom != ::GetParent(Handle())) return NotHandled();
   switch (header->code) {
-    case PSN_SETACTIVE:
-      return OnSetActive() ? 0 : -1;
-    case PSN_KILLACTIVE:
-      return OnKillActive() ? FALSE : TRUE;
-    case PSN_APPLY:
-      return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-    case PSN_RESET:
-      OnReset();
-      return 0;
-    case PSN_QUERYCANCEL:
-      return OnQueryCancel() ? FALSE : TRUE;
-    case PSN_HELP:
-      OnHelp();
-      return 0;
-    default:
-      return NotHandled();
+    case PSN_SETACTIVE: return OnSetActive() ? 0 : -1;
+    case PSN_KILLACTIVE: return OnKillActive() ? FALSE : TRUE;
+    case PSN_APPLY: return OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    case PSN_RESET: OnReset(); return 0;
+    case PSN_QUERYCANCEL: return OnQueryCancel() ? FALSE : TRUE;
+    case PSN_HELP: OnHelp(); return 0;
+    default: return NotHandled();
   }
 }
 

@@ -25,9 +25,9 @@ ToolTip::~ToolTip() {
 
 bool ToolTip::Create(HWND owner) {
   if (created_) return false;
-  const HWND window = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                        ProgramInstance(), nullptr);
+  const HWND window =
+      ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, ProgramInstance(), nullptr);
   if (!window) return false;
   Attach(window);
   created_ = true;
@@ -58,8 +58,6 @@ void ToolTip::SetMaxWidth(int width) const { Send(TTM_SETMAXTIPWIDTH, 0, width);
 
 void ToolTip::Activate(bool active) const { Send(TTM_ACTIVATE, active ? TRUE : FALSE); }
 
-void ToolTip::RelayEvent(const MSG& message) const {
-  Send(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
-}
+void ToolTip::RelayEvent(const MSG& message) const { Send(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message)); }
 
 }  // namespace qiv

@@ -38,18 +38,14 @@ class HandledScope {
 bool Matches(const MessageMapEntry& entry, UINT message, WPARAM wParam, LPARAM lParam) {
   if (entry.message != message) return false;
   switch (entry.match) {
-    case MatchBy::Message:
-      return true;
-    case MatchBy::Command:
-      return HIWORD(wParam) == entry.code && LOWORD(wParam) == entry.id;
-    case MatchBy::CommandCode:
-      return HIWORD(wParam) == entry.code;
+    case MatchBy::Message: return true;
+    case MatchBy::Command: return HIWORD(wParam) == entry.code && LOWORD(wParam) == entry.id;
+    case MatchBy::CommandCode: return HIWORD(wParam) == entry.code;
     case MatchBy::Notify: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       return header->code == entry.code && header->idFrom == entry.id;
     }
-    case MatchBy::NotifyCode:
-      return reinterpret_cast<const NMHDR*>(lParam)->code == entry.code;
+    case MatchBy::NotifyCode: return reinterpret_cast<const NMHDR*>(lParam)->code == entry.code;
   }
   return false;
 }
@@ -59,8 +55,7 @@ HWND NotificationSource(HWND parent, UINT message, LPARAM lParam) {
   // These carry the control in lParam.
   if (message == WM_COMMAND || IsControlColourMessage(message)) return reinterpret_cast<HWND>(lParam);
   switch (message) {
-    case WM_NOTIFY:
-      return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_NOTIFY: return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
@@ -70,8 +65,7 @@ HWND NotificationSource(HWND parent, UINT message, LPARAM lParam) {
       const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
       return item->CtlType != ODT_MENU ? ::GetDlgItem(parent, static_cast<int>(item->CtlID)) : nullptr;
     }
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 
@@ -127,13 +121,12 @@ bool Window::RegisterWindowClass(const char* className, UINT style, HCURSOR curs
   return ::RegisterClassExA(&windowClass) != 0;
 }
 
-bool Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect,
-                    HWND parent, HMENU menuOrId) {
+bool Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& rect, HWND parent,
+                    HMENU menuOrId) {
   if (binding_ != WindowBinding::None) return false;
   HandOver handOver(*this, WindowBinding::Created);
-  const HWND window = ::CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
-                                        rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
-                                        ProgramInstance(), nullptr);
+  const HWND window = ::CreateWindowExA(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                                        rect.bottom - rect.top, parent, menuOrId, ProgramInstance(), nullptr);
   // A window whose creation failed half-way has been bound and unbound again.
   return window != nullptr && window_ == window;
 }

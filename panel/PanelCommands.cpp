@@ -61,15 +61,19 @@ void PanelCommands::ShowMainMenu() {
   }
   const HWND panel = host_.PanelWindowHandle();
   const RECT rect = WindowRect(panel);
+  const WindowToken alive = host_.PanelToken();
   host_.SetMenuOpen(true);
   mainMenu.TrackPopup(TPM_RIGHTBUTTON, rect.left, rect.top + PanelCell(), panel);
+  if (!alive.Alive()) return;
   host_.SetMenuOpen(false);
   host_.RedrawScreenButtons();
 }
 
 void PanelCommands::LockOrUnlock() {
   host_.HideAppList();
+  const WindowToken alive = host_.PanelToken();
   const LockOutcome outcome = LockDialog::RunLockCommand(host_.PanelWindowHandle(), lock_);
+  if (!alive.Alive()) return;
   if (outcome == LockOutcome::Locked || outcome == LockOutcome::Unlocked) {
     host_.EnableScreenButtons(!lock_.IsLocked());
   }
@@ -84,7 +88,11 @@ void PanelCommands::ShowAbout() {
 
 void PanelCommands::Close() {
   hookLock_.Raise();
-  if (ShowMessage(host_.PanelWindowHandle(), IDS_CONFIRM_CLOSE, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+  const WindowToken alive = host_.PanelToken();
+  const int answer = ShowMessage(host_.PanelWindowHandle(), IDS_CONFIRM_CLOSE, MB_YESNO | MB_ICONQUESTION);
+  // Nothing is left to close once the panel is gone, nor any object to close it with.
+  if (!alive.Alive()) return;
+  if (answer != IDYES) {
     hookLock_.Lower();
     return;
   }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "engine/ScreenModel.h"
+#include "framework/Window.h"
 #include "panel/LockState.h"
 #include "platform/HookLock.h"
 
@@ -14,6 +15,8 @@ namespace qiv {
 class PanelCommandHost {
  public:
   virtual HWND PanelWindowHandle() const = 0;
+  // Taken before a menu or dialog runs its loop: the panel may be gone when it returns.
+  virtual WindowToken PanelToken() const = 0;
   virtual void HideAppList() = 0;
   // While the main menu or one of its dialogs is open, the panel stays shown.
   virtual void SetMenuOpen(bool open) = 0;

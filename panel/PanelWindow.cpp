@@ -76,7 +76,9 @@ QIV_END_MESSAGE_MAP()
 
 PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& icons, const EnginePlatform& platform,
                          WindowTracker& tracker, SwitchEngine& engine)
-    : Dialog(IDD_PANEL),
+    // Enter and Escape (and with them WM_CLOSE and Alt+F4) do nothing: the panel ends only through its close
+    // command.
+    : Dialog(IDD_PANEL, OkCancel::Ignored),
       settings_(settings),
       registry_(registry),
       icons_(icons),
@@ -113,10 +115,6 @@ bool PanelWindow::OnInitDialog() {
   ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
-
-void PanelWindow::OnOK() {}
-
-void PanelWindow::OnCancel() {}
 
 // --- PanelView ------------------------------------------------------------------------------
 

@@ -28,10 +28,6 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
 
  protected:
   bool OnInitDialog() override;
-  // Enter and Escape (and with them WM_CLOSE and Alt+F4) do nothing: the panel ends only
-  // through its close command.
-  void OnOK() override;
-  void OnCancel() override;
 
   QIV_DECLARE_MESSAGE_MAP()
 
@@ -49,6 +45,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   void FitPanelToGrid(POINT cornerInResizerClient) override;
   void SetMenuOpen(bool open) override { menuOpen_ = open; }
   HWND PanelWindowHandle() const override { return Handle(); }
+  WindowToken PanelToken() const override { return Token(); }
 
   // PanelCommandHost (with the above)
   void EnableScreenButtons(bool enable) override;

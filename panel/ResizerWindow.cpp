@@ -29,7 +29,8 @@ QIV_BEGIN_MESSAGE_MAP(ResizerWindow, Dialog)
   QIV_ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 QIV_END_MESSAGE_MAP()
 
-ResizerWindow::ResizerWindow(ResizerOwner& owner) : Dialog(IDD_RESIZER), owner_(owner) {}
+// Enter and Escape do nothing to the grip.
+ResizerWindow::ResizerWindow(ResizerOwner& owner) : Dialog(IDD_RESIZER, OkCancel::Ignored), owner_(owner) {}
 
 POINT ResizerWindow::RequestedPanelCorner(POINT cornerInClient) {
   POINT corner = cornerInClient;
@@ -48,10 +49,6 @@ bool ResizerWindow::OnInitDialog() {
   CutTransparentPixels();
   return result;
 }
-
-void ResizerWindow::OnOK() {}
-
-void ResizerWindow::OnCancel() {}
 
 LRESULT ResizerWindow::OnSetCursor(WPARAM, LPARAM) {
   // Handled without a change: the sizing cursor of the last mouse move stays.

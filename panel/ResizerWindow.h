@@ -35,9 +35,6 @@ class ResizerWindow final : public Dialog {
 
  protected:
   bool OnInitDialog() override;
-  // Enter and Escape do nothing to the grip.
-  void OnOK() override;
-  void OnCancel() override;
 
   QIV_DECLARE_MESSAGE_MAP()
 

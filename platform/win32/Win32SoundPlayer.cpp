@@ -2,7 +2,6 @@
 #include "platform/win32/Win32SoundPlayer.h"
 
 #include <windows.h>
-// After windows.h, whose types it uses.
 #include <mmsystem.h>
 
 namespace qiv {

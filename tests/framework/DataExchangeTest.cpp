@@ -38,10 +38,14 @@ struct RefusalCase {
 TEST_F(DataExchangeTest, RefusedValueIsToldThenFocusedAndEndsTheExchange) {
   const RefusalCase cases[] = {
       {"every value good", "5", "7", true, nullptr, 0, {5, 7, true}},
-      {"second out of range: first saved, third skipped", "5", "11", false, "between 1 and 10", IDC_TEST_SECOND,
+      {"second out of range: first saved, third skipped",
+       "5",
+       "11",
+       false,
+       "between 1 and 10",
+       IDC_TEST_SECOND,
        {5, -1, false}},
-      {"first no integer: nothing saved", "x", "7", false, "Please enter an integer", IDC_TEST_FIRST,
-       {-1, -1, false}},
+      {"first no integer: nothing saved", "x", "7", false, "Please enter an integer", IDC_TEST_FIRST, {-1, -1, false}},
   };
   for (const RefusalCase& row : cases) {
     SCOPED_TRACE(row.name);
@@ -107,11 +111,20 @@ struct RoundTripCase {
 
 TEST_F(DataExchangeTest, SliderHotKeyAndColourRoundTrip) {
   const RoundTripCase cases[] = {
-      {"values inside the range", 0, 20, {7, {'Q', HOTKEYF_CONTROL | HOTKEYF_ALT}, RGB(1, 2, 3)},
+      {"values inside the range",
+       0,
+       20,
+       {7, {'Q', HOTKEYF_CONTROL | HOTKEYF_ALT}, RGB(1, 2, 3)},
        {7, {'Q', HOTKEYF_CONTROL | HOTKEYF_ALT}, RGB(1, 2, 3)}},
-      {"slider above its range goes to the top", 0, 20, {50, {VK_F5, HOTKEYF_SHIFT}, RGB(255, 255, 255)},
+      {"slider above its range goes to the top",
+       0,
+       20,
+       {50, {VK_F5, HOTKEYF_SHIFT}, RGB(255, 255, 255)},
        {20, {VK_F5, HOTKEYF_SHIFT}, RGB(255, 255, 255)}},
-      {"slider below its range goes to the bottom, no hot key", 5, 9, {-3, {0, 0}, RGB(0, 0, 0)},
+      {"slider below its range goes to the bottom, no hot key",
+       5,
+       9,
+       {-3, {0, 0}, RGB(0, 0, 0)},
        {5, {0, 0}, RGB(0, 0, 0)}},
   };
   for (const RoundTripCase& row : cases) {

@@ -34,11 +34,19 @@ void Repaint(HWND button) { ::RedrawWindow(button, nullptr, nullptr, RDW_INVALID
 
 TEST_F(DialogMessagesTest, ReflectionReachesTheChildsMapFirst) {
   const ReflectionCase cases[] = {
-      {"click the button takes: the dialog never sees it", true, Click, {kClickedCall, WM_COMMAND},
+      {"click the button takes: the dialog never sees it",
+       true,
+       Click,
+       {kClickedCall, WM_COMMAND},
        {{"button", kClickedCall, 0}}},
-      {"click the button leaves: the dialog's map gets it next", false, Click, {kClickedCall, WM_COMMAND},
+      {"click the button leaves: the dialog's map gets it next",
+       false,
+       Click,
+       {kClickedCall, WM_COMMAND},
        {{"button", kClickedCall, 0}, {"dialog", WM_COMMAND, IDC_TEST_BUTTON}}},
-      {"paint: WM_DRAWITEM reaches the button's DrawItem, not the dialog", false, Repaint,
+      {"paint: WM_DRAWITEM reaches the button's DrawItem, not the dialog",
+       false,
+       Repaint,
        {kDrawItemCall, WM_DRAWITEM},
        {{"button", kDrawItemCall, 0}}},
   };
@@ -83,12 +91,11 @@ TEST_F(DialogMessagesTest, AnswersTravelByTheirChannel) {
   const auto gray = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
   const auto black = reinterpret_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   const AnswerCase cases[] = {
-      {"WM_CTLCOLORSTATIC answered by the dialog: the brush is the procedure's return value", WM_CTLCOLORSTATIC,
-       gray, std::nullopt, std::nullopt, reinterpret_cast<LRESULT>(gray), kUntouchedResult},
-      {"WM_CTLCOLORSTATIC answered by the control: reflected, and still the return value", WM_CTLCOLORSTATIC,
-       gray, black, std::nullopt, reinterpret_cast<LRESULT>(black), kUntouchedResult},
-      {"WM_NOTIFY answered by the dialog: through DWLP_MSGRESULT", WM_NOTIFY, std::nullopt, std::nullopt, 42, 42,
-       42},
+      {"WM_CTLCOLORSTATIC answered by the dialog: the brush is the procedure's return value", WM_CTLCOLORSTATIC, gray,
+       std::nullopt, std::nullopt, reinterpret_cast<LRESULT>(gray), kUntouchedResult},
+      {"WM_CTLCOLORSTATIC answered by the control: reflected, and still the return value", WM_CTLCOLORSTATIC, gray,
+       black, std::nullopt, reinterpret_cast<LRESULT>(black), kUntouchedResult},
+      {"WM_NOTIFY answered by the dialog: through DWLP_MSGRESULT", WM_NOTIFY, std::nullopt, std::nullopt, 42, 42, 42},
   };
   for (const AnswerCase& row : cases) {
     SCOPED_TRACE(row.name);

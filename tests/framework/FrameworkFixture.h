@@ -1,8 +1,8 @@
 // The fixture of every framework test: common controls ready, an empty message log, a visible host window.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 

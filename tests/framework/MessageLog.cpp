@@ -71,8 +71,8 @@ std::vector<LoggedMessage> LoggedMessages(std::initializer_list<const char*> win
   for (const LoggedMessage& entry : Entries()) {
     const bool windowMatches =
         std::any_of(windows.begin(), windows.end(), [&](const char* name) { return entry.window == name; });
-    const bool messageMatches = messages.size() == 0 ||
-                                std::find(messages.begin(), messages.end(), entry.message) != messages.end();
+    const bool messageMatches =
+        messages.size() == 0 || std::find(messages.begin(), messages.end(), entry.message) != messages.end();
     if (windowMatches && messageMatches) selected.push_back(entry);
   }
   return selected;

@@ -124,12 +124,9 @@ TEST_F(ModalScopeTest, PopupLoopDisablesItsOwnerAndEnablesItBeforeTheHide) {
   EXPECT_FALSE(hostEnabledInside);
   EXPECT_EQ(innerOwner, popup.Handle());
   EXPECT_TRUE(::IsWindowEnabled(host));
-  const std::vector<LoggedMessage> expected = {{"host", WM_ENABLE, FALSE},
-                                               {"popup", WM_SHOWWINDOW, TRUE},
-                                               {"popup", WM_ENABLE, FALSE},
-                                               {"popup", WM_ENABLE, TRUE},
-                                               {"host", WM_ENABLE, TRUE},
-                                               {"popup", WM_SHOWWINDOW, FALSE}};
+  const std::vector<LoggedMessage> expected = {{"host", WM_ENABLE, FALSE},  {"popup", WM_SHOWWINDOW, TRUE},
+                                               {"popup", WM_ENABLE, FALSE}, {"popup", WM_ENABLE, TRUE},
+                                               {"host", WM_ENABLE, TRUE},   {"popup", WM_SHOWWINDOW, FALSE}};
   EXPECT_EQ(LoggedMessages({"host", "popup"}, {WM_ENABLE, WM_SHOWWINDOW}), expected);
   loop.reset();
   EXPECT_EQ(ModalScope::CurrentModalWindow(), nullptr);

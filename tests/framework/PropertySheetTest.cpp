@@ -45,18 +45,33 @@ TEST_F(PropertySheetTest, NotificationsBecomeVirtualsAndTheirAnswers) {
   };
   const NotifyCase cases[] = {
       {"PSN_SETACTIVE default: 0 lets the page be shown", static_cast<UINT>(PSN_SETACTIVE), nullptr, 0, {}},
-      {"PSN_SETACTIVE refused: -1", static_cast<UINT>(PSN_SETACTIVE),
-       [](TestPage& page) { page.setActiveAnswer = false; }, -1, {}},
+      {"PSN_SETACTIVE refused: -1",
+       static_cast<UINT>(PSN_SETACTIVE),
+       [](TestPage& page) { page.setActiveAnswer = false; },
+       -1,
+       {}},
       {"PSN_KILLACTIVE default: FALSE lets the page go without exchange, though a value is bad",
-       static_cast<UINT>(PSN_KILLACTIVE), exchangeBadValue, FALSE, {}},
-      {"PSN_KILLACTIVE held: TRUE keeps the page", static_cast<UINT>(PSN_KILLACTIVE),
-       [](TestPage& page) { page.killActiveAnswer = false; }, TRUE, {}},
+       static_cast<UINT>(PSN_KILLACTIVE),
+       exchangeBadValue,
+       FALSE,
+       {}},
+      {"PSN_KILLACTIVE held: TRUE keeps the page",
+       static_cast<UINT>(PSN_KILLACTIVE),
+       [](TestPage& page) { page.killActiveAnswer = false; },
+       TRUE,
+       {}},
       {"PSN_APPLY default: PSNRET_NOERROR", static_cast<UINT>(PSN_APPLY), nullptr, PSNRET_NOERROR, {}},
-      {"PSN_APPLY refused: PSNRET_INVALID_NOCHANGEPAGE", static_cast<UINT>(PSN_APPLY),
-       [](TestPage& page) { page.onApply = [](TestPage&) { return false; }; }, PSNRET_INVALID_NOCHANGEPAGE, {}},
+      {"PSN_APPLY refused: PSNRET_INVALID_NOCHANGEPAGE",
+       static_cast<UINT>(PSN_APPLY),
+       [](TestPage& page) { page.onApply = [](TestPage&) { return false; }; },
+       PSNRET_INVALID_NOCHANGEPAGE,
+       {}},
       {"PSN_QUERYCANCEL default: FALSE allows the cancel", static_cast<UINT>(PSN_QUERYCANCEL), nullptr, FALSE, {}},
-      {"PSN_QUERYCANCEL refused: TRUE prevents it", static_cast<UINT>(PSN_QUERYCANCEL),
-       [](TestPage& page) { page.queryCancelAnswer = false; }, TRUE, {}},
+      {"PSN_QUERYCANCEL refused: TRUE prevents it",
+       static_cast<UINT>(PSN_QUERYCANCEL),
+       [](TestPage& page) { page.queryCancelAnswer = false; },
+       TRUE,
+       {}},
       {"PSN_HELP: OnHelp, answer 0", static_cast<UINT>(PSN_HELP), nullptr, 0, {{"page", kHelpCall, 0}}},
   };
   for (const NotifyCase& row : cases) {
@@ -111,15 +126,18 @@ TEST_F(PropertySheetTest, RefusedValueOnAHiddenPageBringsItToTheFrontFirst) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_TRUE(visibleWhileTold);
   const std::vector<LoggedMessage> expected = {
-      {"first", WM_NOTIFY, static_cast<UINT>(PSN_KILLACTIVE)}, {"first", WM_NOTIFY, static_cast<UINT>(PSN_APPLY)},
+      {"first", WM_NOTIFY, static_cast<UINT>(PSN_KILLACTIVE)},
+      {"first", WM_NOTIFY, static_cast<UINT>(PSN_APPLY)},
       {"second", WM_NOTIFY, static_cast<UINT>(PSN_APPLY)},
       // Brought to the front: the page shown is asked to go, which it does without exchange.
-      {"first", WM_NOTIFY, static_cast<UINT>(PSN_KILLACTIVE)}, {"second", WM_NOTIFY, static_cast<UINT>(PSN_SETACTIVE)},
-      {"message box", kMessageBoxShown, 0},                    {"second", WM_NEXTDLGCTL, 0}};
-  EXPECT_EQ(Watched({"first", "second", "message box"}, {kMessageBoxShown, WM_NEXTDLGCTL},
-                    {static_cast<UINT>(PSN_KILLACTIVE), static_cast<UINT>(PSN_APPLY),
-                     static_cast<UINT>(PSN_SETACTIVE)}),
-            expected);
+      {"first", WM_NOTIFY, static_cast<UINT>(PSN_KILLACTIVE)},
+      {"second", WM_NOTIFY, static_cast<UINT>(PSN_SETACTIVE)},
+      {"message box", kMessageBoxShown, 0},
+      {"second", WM_NEXTDLGCTL, 0}};
+  EXPECT_EQ(
+      Watched({"first", "second", "message box"}, {kMessageBoxShown, WM_NEXTDLGCTL},
+              {static_cast<UINT>(PSN_KILLACTIVE), static_cast<UINT>(PSN_APPLY), static_cast<UINT>(PSN_SETACTIVE)}),
+      expected);
   EXPECT_EQ(PropSheet_GetCurrentPageHwnd(sheet.Handle()), second.Handle());
   EXPECT_EQ(::GetFocus(), second.DlgItem(IDC_TEST_FIRST));
   EXPECT_EQ(value, 0);

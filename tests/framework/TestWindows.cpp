@@ -26,8 +26,8 @@ HWND StepWindow() {
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kStepWindowClass;
     ::RegisterClassA(&windowClass);
-    return ::CreateWindowExA(0, kStepWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             ::GetModuleHandleA(nullptr), nullptr);
+    return ::CreateWindowExA(0, kStepWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleA(nullptr),
+                             nullptr);
   }();
   return window;
 }
@@ -36,14 +36,11 @@ HWND StepWindow() {
 
 UINT Detail(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NOTIFY:
-      return reinterpret_cast<const NMHDR*>(lParam)->code;
+    case WM_NOTIFY: return reinterpret_cast<const NMHDR*>(lParam)->code;
     case WM_ENABLE:
     case WM_SHOWWINDOW:
-    case WM_COMMAND:
-      return LOWORD(wParam);
-    default:
-      return 0;
+    case WM_COMMAND: return LOWORD(wParam);
+    default: return 0;
   }
 }
 
@@ -103,9 +100,7 @@ bool TestPage::OnKillActive() { return killActiveAnswer ? *killActiveAnswer : Pr
 
 bool TestPage::OnApply() { return onApply ? onApply(*this) : PropertyPage::OnApply(); }
 
-bool TestPage::OnQueryCancel() {
-  return queryCancelAnswer ? *queryCancelAnswer : PropertyPage::OnQueryCancel();
-}
+bool TestPage::OnQueryCancel() { return queryCancelAnswer ? *queryCancelAnswer : PropertyPage::OnQueryCancel(); }
 
 void TestPage::OnHelp() {
   LogMessage(name_, kHelpCall);

@@ -20,35 +20,35 @@
 #include "tests/framework/MessageLog.h"
 
 // In a test class's body: a handler per logged message that records it and passes it on.
-#define QIV_TEST_LOGGING_HANDLERS()                                          \
- public:                                                                     \
-  const std::string& Name() const { return name_; }                          \
-                                                                             \
- protected:                                                                  \
-  template <UINT kMessage>                                                   \
-  LRESULT LogAndPass(WPARAM wParam, LPARAM lParam) {                         \
+#define QIV_TEST_LOGGING_HANDLERS()                                                          \
+ public:                                                                                     \
+  const std::string& Name() const { return name_; }                                          \
+                                                                                             \
+ protected:                                                                                  \
+  template <UINT kMessage>                                                                   \
+  LRESULT LogAndPass(WPARAM wParam, LPARAM lParam) {                                         \
     ::qiv::test::LogMessage(name_, kMessage, ::qiv::test::Detail(kMessage, wParam, lParam)); \
-    return NotHandled();                                                     \
-  }                                                                          \
-                                                                             \
- private:                                                                    \
+    return NotHandled();                                                                     \
+  }                                                                                          \
+                                                                                             \
+ private:                                                                                    \
   std::string name_;
 
 // In a test class's map: the messages every test window logs.
-#define QIV_TEST_LOGGED_MESSAGES()                           \
+#define QIV_TEST_LOGGED_MESSAGES()                               \
   QIV_ON_MESSAGE(WM_GETMINMAXINFO, LogAndPass<WM_GETMINMAXINFO>) \
-  QIV_ON_MESSAGE(WM_NCCREATE, LogAndPass<WM_NCCREATE>)       \
-  QIV_ON_MESSAGE(WM_NCCALCSIZE, LogAndPass<WM_NCCALCSIZE>)   \
-  QIV_ON_MESSAGE(WM_CREATE, LogAndPass<WM_CREATE>)           \
-  QIV_ON_MESSAGE(WM_SETFONT, LogAndPass<WM_SETFONT>)         \
-  QIV_ON_MESSAGE(WM_INITDIALOG, LogAndPass<WM_INITDIALOG>)   \
-  QIV_ON_MESSAGE(WM_ENABLE, LogAndPass<WM_ENABLE>)           \
-  QIV_ON_MESSAGE(WM_DESTROY, LogAndPass<WM_DESTROY>)         \
-  QIV_ON_MESSAGE(WM_NCDESTROY, LogAndPass<WM_NCDESTROY>)     \
-  QIV_ON_MESSAGE(WM_NEXTDLGCTL, LogAndPass<WM_NEXTDLGCTL>)   \
-  QIV_ON_MESSAGE(WM_COMMAND, LogAndPass<WM_COMMAND>)         \
-  QIV_ON_MESSAGE(WM_NOTIFY, LogAndPass<WM_NOTIFY>)           \
-  QIV_ON_MESSAGE(WM_DRAWITEM, LogAndPass<WM_DRAWITEM>)       \
+  QIV_ON_MESSAGE(WM_NCCREATE, LogAndPass<WM_NCCREATE>)           \
+  QIV_ON_MESSAGE(WM_NCCALCSIZE, LogAndPass<WM_NCCALCSIZE>)       \
+  QIV_ON_MESSAGE(WM_CREATE, LogAndPass<WM_CREATE>)               \
+  QIV_ON_MESSAGE(WM_SETFONT, LogAndPass<WM_SETFONT>)             \
+  QIV_ON_MESSAGE(WM_INITDIALOG, LogAndPass<WM_INITDIALOG>)       \
+  QIV_ON_MESSAGE(WM_ENABLE, LogAndPass<WM_ENABLE>)               \
+  QIV_ON_MESSAGE(WM_DESTROY, LogAndPass<WM_DESTROY>)             \
+  QIV_ON_MESSAGE(WM_NCDESTROY, LogAndPass<WM_NCDESTROY>)         \
+  QIV_ON_MESSAGE(WM_NEXTDLGCTL, LogAndPass<WM_NEXTDLGCTL>)       \
+  QIV_ON_MESSAGE(WM_COMMAND, LogAndPass<WM_COMMAND>)             \
+  QIV_ON_MESSAGE(WM_NOTIFY, LogAndPass<WM_NOTIFY>)               \
+  QIV_ON_MESSAGE(WM_DRAWITEM, LogAndPass<WM_DRAWITEM>)           \
   QIV_ON_MESSAGE(WM_SHOWWINDOW, LogAndPass<WM_SHOWWINDOW>)
 
 namespace qiv::test {

@@ -30,8 +30,13 @@ TEST_F(Switching, HotKeysHideAndBringBackWindowsInTheirZOrder) {
   ASSERT_TRUE(PressCtrlAlt('1'));
   ASSERT_TRUE(ScreenBecomes(0));
   EXPECT_TRUE(VisibleState({bottom, middle, top}, true));
-  EXPECT_LT(ZOrderIndex(top), ZOrderIndex(middle));
-  EXPECT_LT(ZOrderIndex(middle), ZOrderIndex(bottom));
+  // The helper's thread applies the batch's positions and the activation after it has shown the windows.
+  EXPECT_TRUE(Eventually("the windows in their old z-order", [&] {
+    const int topIndex = ZOrderIndex(top);
+    const int middleIndex = ZOrderIndex(middle);
+    const int bottomIndex = ZOrderIndex(bottom);
+    return topIndex < middleIndex && middleIndex < bottomIndex;
+  }));
 }
 
 TEST_F(Switching, ScreenKeyIsSwallowedThoughTheSwitchOutlastsTheHooksWait) {

@@ -1,6 +1,7 @@
 // The ordered list of screens; a screen's position is its index everywhere in the program.
 #include "engine/ScreenList.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <utility>
@@ -140,15 +141,19 @@ void ScreenList::AddDefaults() {
   }
 }
 
-void ScreenList::Load(Registry& registry) {
+bool ScreenList::Load(Registry& registry, int maxCount) {
   screens_.clear();
   if (std::unique_ptr<RegistryKey> key = registry.OpenKey(RegistryRoot::CurrentUser, kRegistryPath)) {
     // Names and hot keys may come before the screen of their position: keep them until the end.
     std::map<std::int32_t, std::string> names;
     std::map<std::int32_t, std::string> hotKeyTexts;
+    // One stored "Screen #9999" makes ten thousand screens through the fill below: it stops at the limit.
+    int filledCount = 0;
     ForEachStoredValue(*key, [&](const RegistryValue& value) {
       std::int32_t position = 0;
       if (ReadNumberedName(value.name, kIconPrefix, position)) {
+        filledCount = std::max(filledCount, std::min(position, maxCount - 1) + 1);
+        if (position >= maxCount) return;
         std::string iconFile;
         std::int32_t iconIndex = 0;
         SplitIconText(StringFromData(value.data), iconFile, iconIndex);
@@ -163,11 +168,14 @@ void ScreenList::Load(Registry& registry) {
     for (const auto& [position, text] : hotKeyTexts) {
       if (Screen* screen = Slot(position)) screen->hotKey.ReadText(text);
     }
+    if (Count() < filledCount) screens_.resize(filledCount);
     for (int position = 0; position < Count(); ++position) {
       if (!screens_[position]) Add(std::to_string(position + 1), std::string(), 0, HotKey{}, position);
     }
   }
-  if (screens_.empty()) AddDefaults();
+  if (!screens_.empty()) return true;
+  AddDefaults();
+  return false;
 }
 
 void ScreenList::Save(Registry& registry, bool settingsSaveBlocked) const {

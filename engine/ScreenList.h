@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,8 +49,9 @@ class ScreenList {
   std::int32_t IconIndex(int position) const;
   HotKey HotKeyOf(int position) const;
 
-  // Replaces the list by the stored one; the five default screens when none is stored.
-  void Load(Registry& registry);
+  // Replaces the list by the stored one; the five default screens when none is stored. Stored screens from
+  // position maxCount on are left out (and stay stored). True when the list is the stored one.
+  bool Load(Registry& registry, int maxCount = std::numeric_limits<int>::max());
   // Rewrites the key from scratch, so positions are stored densely. settingsSaveBlocked: the
   // program has just been uninstalled and must write nothing back.
   void Save(Registry& registry, bool settingsSaveBlocked) const;

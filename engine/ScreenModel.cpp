@@ -29,7 +29,7 @@ ScreenWindows* ScreenModel::Windows(int index) {
   return screenWindows_[index].get();
 }
 
-void ScreenModel::ApplyScreenList(const ScreenList& newList) {
+void ScreenModel::ApplyScreenList(const ScreenList& newList, ListOrigin origin) {
   std::vector<std::unique_ptr<ScreenWindows>> handedOn(newList.Count());
   int selected = -1;
   for (int position = 0; position < newList.Count(); ++position) {
@@ -49,7 +49,7 @@ void ScreenModel::ApplyScreenList(const ScreenList& newList) {
   view_.ResetScreenButtons();
   screenWindows_.clear();
   screenList_.CopyFrom(newList);
-  screenList_.Save(registry_, settings_.SettingsSaveBlocked());
+  if (origin == ListOrigin::kNew) screenList_.Save(registry_, settings_.SettingsSaveBlocked());
   for (int position = 0; position < screenList_.Count(); ++position) {
     std::unique_ptr<ScreenWindows>& windows = handedOn[position];
     if (!windows) windows = std::make_unique<ScreenWindows>(engine_, tracker_.AddedTimes(), position);

@@ -34,8 +34,10 @@ class ScreenModel {
 
   // Replaces the screen list, keeping the window lists of the screens that stay the same (name and icon) and
   // bringing back the windows of the others; saves the list, selects the current screen again (else the first)
-  // and re-lays out the panel. newList must be another list than Screens().
-  void ApplyScreenList(const ScreenList& newList);
+  // and re-lays out the panel. newList must be another list than Screens(). A list just loaded is not saved back:
+  // what is stored beyond the screens loaded stays stored.
+  enum class ListOrigin { kNew, kJustLoaded };
+  void ApplyScreenList(const ScreenList& newList, ListOrigin origin = ListOrigin::kNew);
   // Makes the panel's selection the current screen; nothing when it is the current screen already.
   void SwitchToScreen();
   void SelectScreen(int index);

@@ -233,14 +233,24 @@ void SwitchEngine::HideScreenWindows(const ScreenWindows& screen, const ScreenWi
   // One walk over the desktop for the whole pass instead of one per window: with a hundred windows the walks
   // cost more than the hides themselves.
   hidePassOwnedWindows_ = VisibleOwnedWindows();
+  ThreadProbeAnswers answers;
   for (WindowHandle window : windows) {
     if ((staying != nullptr && staying->Contains(window)) || IsWindowOffDesktop(window)) continue;
-    hidden.push_back(window);
     SetWindowOnDesktop(window, false, nullptr, nullptr);
+    // A window that let the last wait run out gets its hide all the same, but no wait while it still does not
+    // answer: every switch would wait the whole time for it again.
+    if (hideNotLanded_.count(window) != 0) {
+      if (tracker_.IsWindowHung(window, &answers)) continue;
+      hideNotLanded_.erase(window);
+    }
+    hidden.push_back(window);
   }
   hidePassOwnedWindows_.reset();
   for (std::uint32_t delay = 0; !AllOffDesktop(hidden) && delay <= kHideWaitLastMs; delay += kHideWaitStepMs) {
     clock_.Sleep(delay);
+  }
+  for (WindowHandle window : hidden) {
+    if (!IsWindowOffDesktop(window)) hideNotLanded_.insert(window);
   }
 }
 
@@ -321,6 +331,9 @@ void SwitchEngine::ForgetClosedWindows() {
   }
   for (auto it = parkedStates_.begin(); it != parkedStates_.end();) {
     it = desktop_.Exists(it->first) ? std::next(it) : parkedStates_.erase(it);
+  }
+  for (auto it = hideNotLanded_.begin(); it != hideNotLanded_.end();) {
+    it = desktop_.Exists(*it) ? std::next(it) : hideNotLanded_.erase(it);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "engine/EnginePlatform.h"
@@ -41,7 +42,8 @@ class SwitchEngine {
   // Shows the screen's windows together; answers the window to activate, null for an empty screen.
   WindowHandle ShowScreenWindows(const ScreenWindows& screen);
   // Takes the screen's windows off the desktop, except those that staying (the new screen, or null) holds too,
-  // and waits at most 2250 ms for them to go.
+  // and waits at most 2250 ms for them to go. A window that did not go in that time is not waited for again
+  // until it answers a probe (one per thread and pass).
   void HideScreenWindows(const ScreenWindows& screen, const ScreenWindows* staying);
   // Sets the window's parent (null: the desktop) on a worker thread. showState: how a window that comes back to
   // the desktop will be shown (ParkedState); unless normal, its normal rectangle is moved far off the visible
@@ -97,6 +99,8 @@ class SwitchEngine {
   ParkedStateMap parkedStates_;
   OwnedWindowsMap ownedWindows_;
   OffDesktopWindows& takenOff_;
+  // The windows whose hide had not landed when the last wait for them ran out.
+  std::set<WindowHandle> hideNotLanded_;
   // While HideScreenWindows runs: the owned windows as they were when it began.
   std::optional<std::vector<OwnedWindow>> hidePassOwnedWindows_;
 };

@@ -17,6 +17,10 @@ struct SharedHookData {
   BYTE altDown;
   BYTE shiftDown;
   DWORD mainProcessId;
+  // Read by every process while the panel rewrites it: the count is zeroed before the keys
+  // change and set after, so a reader sees a whole table or none (and sends the key then).
+  volatile LONG interceptedCount;
+  QivhookInterceptedKey intercepted[kQivhookMaxInterceptedKeys];
 };
 
 }  // namespace
@@ -70,13 +74,34 @@ void ReportIfShown(HWND window, UINT message, LPARAM lParam) {
   }
 }
 
+const QivhookInterceptedKey* FindInterceptedKey(WPARAM virtualKey, LPARAM modifiers) {
+  const LONG count = ::InterlockedCompareExchange(&shared.interceptedCount, 0, 0);
+  for (LONG i = 0; i < count && i < kQivhookMaxInterceptedKeys; ++i) {
+    const QivhookInterceptedKey& entry = shared.intercepted[i];
+    if (static_cast<WPARAM>(entry.virtualKey) == virtualKey && static_cast<LPARAM>(entry.modifiers) == modifiers) {
+      return &entry;
+    }
+  }
+  return nullptr;
+}
+
 LRESULT CALLBACK KeyboardProc(int code, WPARAM virtualKey, LPARAM keyFlags) {
   TrackModifier(virtualKey, keyFlags);
-  if (code != HC_ACTION || (keyFlags & kKeyReleased) || shared.lockCounter != 0) {
+  if (code != HC_ACTION || (keyFlags & kKeyReleased)) {
     return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
   }
+  const LPARAM modifiers = ModifierBits();
+  // A hot key is decided here: sent, it would find the panel busy with the switch before it, time out and reach
+  // the application instead. Posted, it waits its turn behind that switch, also while the panel moves windows.
+  if (const QivhookInterceptedKey* hotKey = FindInterceptedKey(virtualKey, modifiers)) {
+    const BOOL swallow = hotKey->swallow != 0;
+    ::PostMessageA(shared.mainWindow, kWmHookKeyPressed, virtualKey, modifiers);
+    if (swallow) return 1;
+    return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
+  }
+  if (shared.lockCounter != 0) return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
   DWORD_PTR reply = 0;
-  if (::SendMessageTimeoutA(shared.mainWindow, kWmHookKeyPressed, virtualKey, ModifierBits(), SMTO_ABORTIFHUNG, 10,
+  if (::SendMessageTimeoutA(shared.mainWindow, kWmHookKeyPressed, virtualKey, modifiers, SMTO_ABORTIFHUNG, 10,
                             &reply) != 0 &&
       reply != 0) {
     return 1;
@@ -112,6 +137,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 QIVHOOK_API BOOL __cdecl QivhookInit(HWND mainWindow, DWORD mainProcessId) {
   shared.lockCounter = 0;
+  ::InterlockedExchange(&shared.interceptedCount, 0);
   shared.mainProcessId = mainProcessId;
   shared.mainWindow = mainWindow;
   shared.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, libraryModule, 0);
@@ -137,3 +163,11 @@ QIVHOOK_API void __cdecl QivhookLock(BOOL raise) {
 }
 
 QIVHOOK_API LONG __cdecl QivhookGetLock() { return shared.lockCounter; }
+
+QIVHOOK_API void __cdecl QivhookSetInterceptedKeys(const QivhookInterceptedKey* keys, LONG count) {
+  ::InterlockedExchange(&shared.interceptedCount, 0);
+  if (keys == nullptr || count <= 0) return;
+  const LONG kept = count < kQivhookMaxInterceptedKeys ? count : kQivhookMaxInterceptedKeys;
+  for (LONG i = 0; i < kept; ++i) shared.intercepted[i] = keys[i];
+  ::InterlockedExchange(&shared.interceptedCount, kept);
+}

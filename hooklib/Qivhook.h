@@ -1,4 +1,4 @@
-// The four exports of Qivhook.dll, as Qiv.exe calls them, and the two messages the
+// The exports of Qivhook.dll, as Qiv.exe calls them, and the two messages the
 // hooks send to the panel window.
 #pragma once
 
@@ -13,7 +13,8 @@
 // Posted for a top-level window of another process that has just been shown (wParam: the window).
 constexpr UINT kWmHookWindowShown = WM_USER + 11;
 // Sent with a 10 ms abort-if-hung time-out for every key press (wParam: virtual key,
-// lParam: bit 0 Ctrl, bit 1 Alt, bit 2 Shift). A non-zero reply swallows the key.
+// lParam: bit 0 Ctrl, bit 1 Alt, bit 2 Shift). A non-zero reply swallows the key. Posted
+// instead, whatever the lock counter, for a key of the intercepted-key table.
 constexpr UINT kWmHookKeyPressed = WM_USER + 15;
 
 constexpr LPARAM kHookModCtrl = 1;
@@ -29,3 +30,15 @@ QIVHOOK_API void __cdecl QivhookCleanup();
 // are silent while it is not zero.
 QIVHOOK_API void __cdecl QivhookLock(BOOL raise);
 QIVHOOK_API LONG __cdecl QivhookGetLock();
+
+// A key the hook decides about itself, without waiting for the panel: it is posted to the
+// panel, and kept from the application when swallow is not zero.
+struct QivhookInterceptedKey {
+  LONG virtualKey;
+  LONG modifiers;  // the bits of kWmHookKeyPressed's lParam
+  LONG swallow;
+};
+constexpr LONG kQivhookMaxInterceptedKeys = 128;
+// Replaces the table (at most kQivhookMaxInterceptedKeys are kept; the others take the
+// bounded send like any key); a count of 0 empties it.
+QIVHOOK_API void __cdecl QivhookSetInterceptedKeys(const QivhookInterceptedKey* keys, LONG count);

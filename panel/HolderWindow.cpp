@@ -32,9 +32,9 @@ bool HolderWindow::OnInitDialog() {
 
 void HolderWindow::MoveOutOfSight() {
   const RECT workArea = WorkArea();
-  const int right = ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int bottom = ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  ::MoveWindow(Handle(), right, bottom, workArea.right - workArea.left, workArea.bottom - workArea.top, TRUE);
+  const RECT everyMonitor = VirtualScreen();
+  ::MoveWindow(Handle(), everyMonitor.right, everyMonitor.bottom, workArea.right - workArea.left,
+               workArea.bottom - workArea.top, TRUE);
 }
 
 LRESULT HolderWindow::OnDisplayChange(WPARAM, LPARAM) {

@@ -17,4 +17,15 @@ struct HotKeyDecision {
 HotKeyDecision RouteHotKey(const HotKey& pressed, bool locked, const HotKey& nextScreen, const HotKey& previousScreen,
                            const std::vector<HotKey>& screenKeys, int currentScreen);
 
+struct InterceptedHotKey {
+  HotKey key;
+  bool swallow = false;
+  bool operator==(const InterceptedHotKey& other) const { return key == other.key && swallow == other.swallow; }
+};
+
+// The keys the keyboard hook decides about without asking the panel: each key that switches screens, once, with
+// the answer RouteHotKey gives it. None while locked.
+std::vector<InterceptedHotKey> HotKeysToIntercept(bool locked, const HotKey& nextScreen, const HotKey& previousScreen,
+                                                  const std::vector<HotKey>& screenKeys);
+
 }  // namespace qiv

@@ -76,6 +76,7 @@ void PanelCommands::LockOrUnlock() {
   if (!alive.Alive()) return;
   if (outcome == LockOutcome::Locked || outcome == LockOutcome::Unlocked) {
     host_.EnableScreenButtons(!lock_.IsLocked());
+    host_.InterceptHotKeys(true);
   }
 }
 
@@ -88,11 +89,14 @@ void PanelCommands::ShowAbout() {
 
 void PanelCommands::Close() {
   hookLock_.Raise();
+  // A hot key would switch behind the question, and once it is answered no key should switch any more.
+  host_.InterceptHotKeys(false);
   const WindowToken alive = host_.PanelToken();
   const int answer = ShowMessage(host_.PanelWindowHandle(), IDS_CONFIRM_CLOSE, MB_YESNO | MB_ICONQUESTION);
   // Nothing is left to close once the panel is gone, nor any object to close it with.
   if (!alive.Alive()) return;
   if (answer != IDYES) {
+    host_.InterceptHotKeys(true);
     hookLock_.Lower();
     return;
   }

@@ -22,6 +22,8 @@ class PanelCommandHost {
   virtual void SetMenuOpen(bool open) = 0;
   virtual void RedrawScreenButtons() = 0;
   virtual void EnableScreenButtons(bool enable) = 0;
+  // Whether the keyboard hook takes the screens' hot keys itself (see PanelWindow); the table follows the lock.
+  virtual void InterceptHotKeys(bool intercept) = 0;
   // Ends the panel's modal run, and with it the program.
   virtual void EndPanel() = 0;
 

@@ -1,6 +1,7 @@
 // The arithmetic of the panel's shape.
 #include "panel/PanelGrid.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace qiv {
@@ -54,6 +55,12 @@ std::optional<PixelRect> EmptyButtonCells(int width, int height, int cell, bool 
   // More screens than slots happens only for a moment, while a layout is under way.
   if (empty <= 0) return std::nullopt;
   return PixelRect{width - itemWidth, height - itemHeight * empty, width, height};
+}
+
+int ScreensThatFit(int workAreaWidth, int cell, bool doubleWidth) {
+  const int buttonWidth = cell * (doubleWidth ? 2 : 1);
+  if (buttonWidth <= 0) return 1;
+  return std::max(1, workAreaWidth / buttonWidth + 2);
 }
 
 PixelPoint SnapToWorkArea(PixelPoint corner, int width, int height, const PixelRect& workArea, int distance) {

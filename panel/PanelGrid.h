@@ -47,6 +47,10 @@ GridShape FitPanelToGrid(int requestedWidth, int requestedHeight, int cell, int 
 std::optional<PixelRect> EmptyButtonCells(int width, int height, int cell, bool doubleWidth, int screenCount,
                                           int itemWidth, int itemHeight);
 
+// The most screens the Screens page lets a user make: (count - 2) buttons no wider together than the work area. A
+// stored list with more is loaded only that far.
+int ScreensThatFit(int workAreaWidth, int cell, bool doubleWidth);
+
 // The top-left corner of a panel of width x height dragged to corner, snapped to the work
 // area's edges closer than distance pixels: top, left, bottom, then right, each on the
 // result of the one before (so the right edge wins over the left).

@@ -13,6 +13,7 @@
 #include "panel/PanelCell.h"
 #include "panel/PanelGrid.h"
 #include "panel/PanelMessages.h"
+#include "panel/PanelPlacement.h"
 #include "panel/PanelVisibility.h"
 #include "platform/win32/Win32Desktop.h"
 #include "resources/resource.h"
@@ -69,6 +70,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_MESSAGE(WM_RBUTTONDOWN, OnRightButtonDown)
   QIV_ON_MESSAGE(WM_ACTIVATE, OnActivate)
   QIV_ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+  QIV_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
   QIV_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
   QIV_ON_MESSAGE(WM_ENDSESSION, OnEndSession)
   QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
@@ -106,8 +108,10 @@ bool PanelWindow::OnInitDialog() {
   QivhookInit(Handle(), ::GetCurrentProcessId());
 
   ScreenList stored(icons_);
-  stored.Load(registry_);
-  model_.ApplyScreenList(stored);
+  const RECT area = WorkArea();
+  const bool wasStored =
+      stored.Load(registry_, ScreensThatFit(area.right - area.left, PanelCell(), settings_.DoubleWidth != 0));
+  model_.ApplyScreenList(stored, wasStored ? ScreenModel::ListOrigin::kJustLoaded : ScreenModel::ListOrigin::kNew);
 
   SplashWindow::Open();
   Post(WM_PANEL_STARTED);
@@ -132,11 +136,29 @@ void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(screenButtons_.Handle
 
 void PanelWindow::EnableScreenButtons(bool enable) { ::EnableWindow(screenButtons_.Handle(), enable); }
 
+std::vector<HotKey> PanelWindow::ScreenHotKeys() const {
+  std::vector<HotKey> keys;
+  for (int i = 0; i < model_.ScreenCount(); ++i) keys.push_back(model_.Screens().HotKeyOf(i));
+  return keys;
+}
+
+void PanelWindow::InterceptHotKeys(bool intercept) {
+  std::vector<QivhookInterceptedKey> table;
+  if (intercept) {
+    for (const InterceptedHotKey& entry :
+         HotKeysToIntercept(commands_.IsLocked(), settings_.HK_NextScreen, settings_.HK_PrevScreen, ScreenHotKeys())) {
+      table.push_back({entry.key.key, entry.key.modifiers, entry.swallow ? 1 : 0});
+    }
+  }
+  QivhookSetInterceptedKeys(table.data(), static_cast<LONG>(table.size()));
+}
+
 void PanelWindow::EndPanel() { EndDialog(0); }
 
 void PanelWindow::ApplyLayout() {
   const int cell = PanelCell();
   screenButtons_.SetItemHeight(cell);
+  KeepPanelReachable();
   const Settings::Rect& position = settings_.MainWndPos;
   ::SetWindowPos(Handle(), nullptr, position.left, position.top, position.right - position.left,
                  position.bottom - position.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -147,7 +169,23 @@ void PanelWindow::ApplyLayout() {
   screenButtons_.SetColumnWidth((settings_.DoubleWidth ? 2 : 1) * cell);
   SetWindowAlpha(Handle(), static_cast<BYTE>(settings_.TransMain));
   SetWindowAlpha(resizer_.Handle(), static_cast<BYTE>(settings_.TransAppList));
+  // The screens and their keys may have changed with the layout.
+  InterceptHotKeys(true);
   Post(WM_REFRESH_TOOLTIPS);
+}
+
+void PanelWindow::KeepPanelReachable() {
+  std::vector<PixelRect> workAreas;
+  for (const RECT& area : MonitorWorkAreas()) workAreas.push_back({area.left, area.top, area.right, area.bottom});
+  const RECT everyMonitor = VirtualScreen();
+  const Settings::Rect& stored = settings_.MainWndPos;
+  if (IsPanelReachable({stored.left, stored.top, stored.right, stored.bottom}, workAreas,
+                       {everyMonitor.left, everyMonitor.top, everyMonitor.right, everyMonitor.bottom}, PanelCell())) {
+    return;
+  }
+  const RECT primary = WorkArea();
+  settings_.MainWndPos =
+      Settings::DefaultPanelPosition({primary.left, primary.top, primary.right, primary.bottom}, PanelCell());
 }
 
 // --- ResizerOwner ---------------------------------------------------------------------------
@@ -332,6 +370,12 @@ LRESULT PanelWindow::OnSettingChange(WPARAM, LPARAM) {
   return NotHandled();
 }
 
+LRESULT PanelWindow::OnDisplayChange(WPARAM, LPARAM) {
+  // The monitor that held the panel may be gone.
+  ApplyLayout();
+  return NotHandled();
+}
+
 LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(panelIcon_); }
 
 // --- Input and commands ---------------------------------------------------------------------
@@ -351,13 +395,11 @@ LRESULT PanelWindow::OnScreenSelected(WPARAM, LPARAM) {
 }
 
 LRESULT PanelWindow::OnKeyReported(WPARAM key, LPARAM modifiers) {
-  std::vector<HotKey> screenKeys;
-  for (int i = 0; i < model_.ScreenCount(); ++i) screenKeys.push_back(model_.Screens().HotKeyOf(i));
   const HotKey pressed{static_cast<std::int32_t>(key), static_cast<std::int32_t>(modifiers)};
   const HotKeyDecision decision = RouteHotKey(pressed, commands_.IsLocked(), settings_.HK_NextScreen,
-                                              settings_.HK_PrevScreen, screenKeys, model_.CurrentScreen());
-  // The hook waits 10 ms for this answer, far less than a switch takes: answered only after the switch, a
-  // screen's key would reach the focused application as well.
+                                              settings_.HK_PrevScreen, ScreenHotKeys(), model_.CurrentScreen());
+  // Sent (a key outside the hook's own table), the hook waits 10 ms for this answer, far less than a switch
+  // takes: answered only after the switch, a screen's key would reach the focused application as well.
   ::ReplyMessage(decision.swallow ? 1 : 0);
   if (decision.screenToSelect >= 0) model_.SelectScreen(decision.screenToSelect);
   return decision.swallow ? 1 : 0;

@@ -49,6 +49,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
 
   // PanelCommandHost (with the above)
   void EnableScreenButtons(bool enable) override;
+  void InterceptHotKeys(bool intercept) override;
   void EndPanel() override;
 
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
@@ -73,11 +74,15 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   LRESULT OnRightButtonDown(WPARAM wParam, LPARAM lParam);
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   void LayoutPanelChildren(int width, int height);
+  std::vector<HotKey> ScreenHotKeys() const;
+  // A stored position that leaves no panel to grab gives way to the default one.
+  void KeepPanelReachable();
   void UpdateVisibility();
   void PlaceResizer();
   bool IsPanelBusy() const;

@@ -68,13 +68,18 @@ void ReadHotKey(RegistryKey& key, const char* name, HotKey& hotKey) {
 
 }  // namespace
 
-Settings::Settings(Registry& registry, const Rect& workArea, std::int32_t captionHeight) : registry_(registry) {
-  // Centred horizontally by half the work-area width alone: the work-area left is not added.
-  MainWndPos.left = (workArea.right - workArea.left) / 2;
-  MainWndPos.top = workArea.top;
-  MainWndPos.right = MainWndPos.left + 12 * captionHeight;
-  MainWndPos.bottom = MainWndPos.top + captionHeight;
+Settings::Settings(Registry& registry, const Rect& workArea, std::int32_t captionHeight)
+    : MainWndPos(DefaultPanelPosition(workArea, captionHeight)), registry_(registry) {
   LoadSettings();
+}
+
+Settings::Rect Settings::DefaultPanelPosition(const Rect& workArea, std::int32_t captionHeight) {
+  Rect position;
+  position.left = (workArea.right - workArea.left) / 2;
+  position.top = workArea.top;
+  position.right = position.left + 12 * captionHeight;
+  position.bottom = position.top + captionHeight;
+  return position;
 }
 
 void Settings::LoadSettings() {

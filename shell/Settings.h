@@ -32,6 +32,9 @@ class Settings : public EngineSettings {
   Settings(const Settings&) = delete;
   Settings& operator=(const Settings&) = delete;
 
+  // Centred horizontally by half the work-area width alone: the work-area left is not added.
+  static Rect DefaultPanelPosition(const Rect& workArea, std::int32_t captionHeight);
+
   void LoadSettings();
   // Does nothing once SettingsSaveBlocked is set.
   void SaveSettings() const;

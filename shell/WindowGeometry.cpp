@@ -9,6 +9,30 @@ RECT WorkArea() {
   return area;
 }
 
+namespace {
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  if (::GetMonitorInfoA(monitor, &info)) reinterpret_cast<std::vector<RECT>*>(list)->push_back(info.rcWork);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<RECT> MonitorWorkAreas() {
+  std::vector<RECT> areas;
+  ::EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+  if (areas.empty()) areas.push_back(WorkArea());
+  return areas;
+}
+
+RECT VirtualScreen() {
+  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 RECT WindowRect(HWND window) {
   RECT rect = {};
   ::GetWindowRect(window, &rect);

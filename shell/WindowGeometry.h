@@ -3,10 +3,16 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace qiv {
 
 // The primary monitor's work area: the desktop without the taskbar.
 RECT WorkArea();
+// Every monitor's work area, the primary's among them.
+std::vector<RECT> MonitorWorkAreas();
+// The rectangle that holds every monitor.
+RECT VirtualScreen();
 // Screen coordinates; empty for a window that does not exist.
 RECT WindowRect(HWND window);
 // A tool window without a taskbar button (the app-window style would give it one all the same).

@@ -9,6 +9,7 @@
 #include "tests/e2e/harness/QivTest.h"
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -187,6 +188,24 @@ TEST_F(Panel, StartsTwelveCellsWideAndOneHighAtTheTopOfTheWorkArea) {
   const Corners expected = CornersOf(DefaultPanelRect());
   EXPECT_EQ(CornersOf(WindowRect(panel_)), expected);
   EXPECT_EQ(SavedPanelRect(), expected);
+}
+
+// What an unplugged monitor or a hand-edited value leaves stored: the panel must come back where the user sees it.
+TEST_F(Panel, AStoredPlaceOutOfReachGivesWayToTheDefault) {
+  struct StoredPlace {
+    const char* name;
+    std::int32_t corners[4];
+  };
+  const StoredPlace places[] = {{"off every monitor", {100000, 100000, 100216, 100018}},
+                                {"absurd", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}}};
+  for (const StoredPlace& place : places) {
+    SCOPED_TRACE(place.name);
+    ASSERT_TRUE(WriteBinary(HKEY_CURRENT_USER, kQivKey, "MainWndPos",
+                            std::string(reinterpret_cast<const char*>(place.corners), sizeof(place.corners))));
+    ASSERT_NO_FATAL_FAILURE(StartQiv());
+    EXPECT_EQ(CornersOf(WindowRect(panel_)), CornersOf(DefaultPanelRect()));
+    ASSERT_TRUE(qiv_.Close());
+  }
 }
 
 TEST_F(Panel, AltF4EnterAndEscapeLeaveItRunning) {

@@ -183,6 +183,43 @@ TEST_F(Switching, HotKeysKeepWorkingWhileAProgramStaysHung) {
   }
 }
 
+TEST_F(Switching, AHungWindowCostsOneWaitNotOnePerSwitch) {
+  HWND hung = helper_.Open("title=Hung window|thread");
+  ASSERT_NE(hung, nullptr);
+  std::vector<HWND> others;
+  for (int i = 0; i < 19; ++i) others.push_back(helper_.Open("title=Window " + std::to_string(i)));
+  ASSERT_EQ(std::count(others.begin(), others.end(), nullptr), 0);
+  ASSERT_TRUE(Hang(hung, 20000));
+
+  // The first switch waits the whole bound for the hung window's hide.
+  ASSERT_TRUE(ClickScreenButton(1));
+  ASSERT_TRUE(ScreenBecomes(1));
+  ASSERT_TRUE(ClickScreenButton(0));
+  ASSERT_TRUE(ScreenBecomes(0));
+  ASSERT_TRUE(VisibleState(others, true));
+  EXPECT_TRUE(SwitchesPromptly(1, 1500)) << "the second switch away from it waits for it again";
+  EXPECT_TRUE(VisibleState(others, false));
+}
+
+// Hiding sixty windows takes the switch to screen 2 far longer than the hook's 10 ms wait; the key for screen 3
+// comes in the middle of it, as a quick hand presses it.
+TEST_F(Switching, AHotKeyPressedDuringASlowSwitchSwitchesAfterIt) {
+  std::vector<HWND> windows;
+  for (int i = 0; i < 60; ++i) windows.push_back(helper_.Open("title=Window " + std::to_string(i)));
+  ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+  // Qiv takes new windows in on its screen-state tick.
+  ::Sleep(3 * kScreenStateTickMs);
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ::Sleep(50);
+  ASSERT_TRUE(PressCtrlAlt('3'));
+  EXPECT_TRUE(ScreenBecomes(2));
+  EXPECT_TRUE(Throughout(
+      "both screen keys to stay away from the focused window",
+      [&] { return helper_.KeyDownCount(typingTarget_, '2') == 0 && helper_.KeyDownCount(typingTarget_, '3') == 0; },
+      500));
+  EXPECT_TRUE(VisibleState(windows, false));
+}
+
 TEST_F(Switching, DialogOfAHiddenScreenIsSentBackToItsScreen) {
   HWND owner = helper_.Open("title=Application on screen 1");
   ASSERT_NE(owner, nullptr);

@@ -80,5 +80,23 @@ TEST(PanelGrid, RightEdgeWinsForAPanelAsWideAsTheWorkArea) {
   EXPECT_EQ(SnapToWorkArea({3, 300}, 1275, 36, workArea, 10), (PixelPoint{5, 300}));
 }
 
+// Every list the Screens page can make loads whole; a longer one stops where that page would have refused.
+TEST(PanelGrid, ScreensThatFitAreThoseTheScreensPageAllows) {
+  struct Case {
+    int width, cell;
+    bool doubleWidth;
+    int expected;
+  } cases[] = {
+      {1280, 20, true, 34},  // (34 - 2) x 40 = 1280 fits, 35 would not
+      {1290, 20, true, 34},
+      {1280, 20, false, 66},
+      {1280, 0, true, 1},  // no cell size yet
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScreensThatFit(c.width, c.cell, c.doubleWidth), c.expected)
+        << c.width << " cell " << c.cell << (c.doubleWidth ? " double" : " single");
+  }
+}
+
 }  // namespace
 }  // namespace qiv

@@ -65,5 +65,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, HotKeyRoute,
                                            KeyCase{"LockedPassesNextOn", kNext, true, 2, {-1, false}}),
                          [](const ::testing::TestParamInfo<KeyCase>& param) { return std::string(param.param.name); });
 
+// The hook's own table must give every key the answer the panel would give: a key it swallows that the panel lets
+// through, or the other way round, changes what the user's application receives.
+TEST(HotKeysToIntercept, EachSwitchingKeyOnceWithThePanelsAnswer) {
+  const std::vector<HotKey> screenKeys = {{49, 3}, {50, 3}, {0, 0}, {50, 3}, kNext};
+  const std::vector<InterceptedHotKey> expected = {
+      {kNext, false}, {kPrevious, false}, {{49, 3}, true}, {{50, 3}, true}};
+  EXPECT_EQ(HotKeysToIntercept(false, kNext, kPrevious, screenKeys), expected)
+      << "no empty key, no key twice, and a screen's key that is also the next key passes like the next key";
+  EXPECT_TRUE(HotKeysToIntercept(true, kNext, kPrevious, screenKeys).empty()) << "a locked panel passes keys on";
+  EXPECT_TRUE(HotKeysToIntercept(false, kNext, kPrevious, {}).empty()) << "no screen, nothing to switch to";
+  const std::vector<InterceptedHotKey> withoutNext = {{kPrevious, false}, {{49, 3}, true}};
+  EXPECT_EQ(HotKeysToIntercept(false, HotKey{}, kPrevious, {{49, 3}}), withoutNext);
+}
+
 }  // namespace
 }  // namespace qiv

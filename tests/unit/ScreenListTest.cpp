@@ -301,5 +301,18 @@ TEST(ScreenTest, SameScreenIgnoresCaseAndHotKey) {
   }
 }
 
+TEST_F(ScreenListTest, ALimitLeavesOutTheScreensBeyondItAndTheFillStopsThere) {
+  Store("Screen #9999", " 0");
+  Store("ScreenName #9999", "Far away");
+  EXPECT_TRUE(list_.Load(registry_, 40));
+  EXPECT_EQ(list_.Count(), 40);
+  EXPECT_EQ(list_.Name(39), "40") << "the filled screens are named by their number";
+  EXPECT_EQ(StoredNames(), (std::vector<std::string>{"Screen #9999", "ScreenName #9999"})) << "loading writes nothing";
+
+  MemoryRegistry empty;
+  EXPECT_FALSE(list_.Load(empty, 40)) << "the default list is not the stored one";
+  EXPECT_EQ(list_.Count(), 5);
+}
+
 }  // namespace
 }  // namespace qiv

@@ -335,5 +335,20 @@ TEST_F(ScreenModelTest, EveryOperationLeavesTheHookLockAsItFoundIt) {
   EXPECT_EQ(desktop_.MovesWithoutHookLock(), 0) << "every move with the hook lock raised";
 }
 
+// Saved back, a list loaded only up to the panel's limit would delete the stored screens beyond it.
+TEST_F(ScreenModelTest, AListJustLoadedIsNotSavedBack) {
+  registry_.DeleteKey(RegistryRoot::CurrentUser, ScreenList::kRegistryPath);
+  registry_.PutString(RegistryRoot::CurrentUser, ScreenList::kRegistryPath, "Screen #9999", " 0");
+  ScreenList loaded(icons_);
+  ASSERT_TRUE(loaded.Load(registry_, 10));
+  model_.ApplyScreenList(loaded, ScreenModel::ListOrigin::kJustLoaded);
+  EXPECT_EQ(model_.ScreenCount(), 10);
+  EXPECT_EQ(registry_.Values(RegistryRoot::CurrentUser, ScreenList::kRegistryPath).size(), 1u);
+
+  ApplyWithRenamed(0, "Renamed");
+  EXPECT_EQ(registry_.Values(RegistryRoot::CurrentUser, ScreenList::kRegistryPath).size(), 30u)
+      << "a changed list is saved, densely";
+}
+
 }  // namespace
 }  // namespace qiv

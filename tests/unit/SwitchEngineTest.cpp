@@ -144,6 +144,42 @@ TEST_F(SwitchEngineTest, TheHideWaitStopsWhenTheWindowsAreGoneOrAfter2250Ms) {
   }
 }
 
+// Two windows of one program that hangs: the first hide waits the whole time for them, later ones probe the program
+// once and wait for nothing, until it answers again.
+TEST_F(SwitchEngineTest, AWindowWhoseHideDidNotLandIsNotWaitedForAgainUntilItAnswers) {
+  const WindowHandle first = AddWindow();
+  const WindowHandle second = AddWindow();
+  const WindowHandle answering = AddWindow();
+  desktop_[first].hung = desktop_[second].hung = true;
+  desktop_[first].threadId = desktop_[second].threadId = 7;
+  Screen(0).Reorder({first, second, answering});
+  const auto hideTakes = [&] {
+    const std::uint32_t start = clock_.TickCount();
+    engine_.HideScreenWindows(Screen(0), &Screen(1));
+    return clock_.TickCount() - start;
+  };
+  EXPECT_EQ(hideTakes(), 2250u);
+  EXPECT_TRUE(desktop_.IsVisible(first) && desktop_.IsVisible(second));
+  EXPECT_FALSE(desktop_.IsVisible(answering));
+
+  EXPECT_EQ(hideTakes(), 200u) << "one probe of the program, no wait";
+  EXPECT_EQ(hideTakes(), 200u);
+
+  desktop_[first].hung = desktop_[second].hung = false;
+  desktop_.ApplyPendingRequests();
+  engine_.ShowScreenWindows(Screen(0));
+  desktop_.ApplyPendingRequests();
+  ASSERT_TRUE(desktop_.IsVisible(first));
+  desktop_.SetRequestsWait(true);
+  const std::uint32_t start = clock_.TickCount();
+  clock_.SetOnSleep([&] {
+    if (clock_.TickCount() - start >= 100) desktop_.ApplyPendingRequests();
+  });
+  EXPECT_EQ(hideTakes(), 150u) << "answering again, it is waited for like any window";
+  EXPECT_FALSE(desktop_.IsVisible(first) || desktop_.IsVisible(second));
+  clock_.SetOnSleep(nullptr);
+}
+
 TEST_F(SwitchEngineTest, AWindowThatDoesNotAnswerIsNeitherParkedNorProbedLongerThan200Ms) {
   const WindowHandle explorer = AddExplorerWindow();
   desktop_[explorer].hung = true;

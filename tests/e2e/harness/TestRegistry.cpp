@@ -84,26 +84,31 @@ std::vector<std::string> ValueNames(HKEY root, const std::string& path) {
   return names;
 }
 
-bool WriteString(HKEY root, const std::string& path, const std::string& name, const std::string& value) {
+namespace {
+
+bool WriteValue(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
   HKEY key = nullptr;
   if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     return false;
   }
-  const bool written = ::RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                        static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  const bool written =
+      ::RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
   ::RegCloseKey(key);
   return written;
 }
 
+}  // namespace
+
+bool WriteString(HKEY root, const std::string& path, const std::string& name, const std::string& value) {
+  return WriteValue(root, path, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
 bool WriteDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {
-  HKEY key = nullptr;
-  if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const bool written = ::RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                        sizeof(value)) == ERROR_SUCCESS;
-  ::RegCloseKey(key);
-  return written;
+  return WriteValue(root, path, name, REG_DWORD, &value, sizeof(value));
+}
+
+bool WriteBinary(HKEY root, const std::string& path, const std::string& name, const std::string& bytes) {
+  return WriteValue(root, path, name, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
 }  // namespace qiv::e2e

@@ -24,5 +24,6 @@ std::vector<std::string> ValueNames(HKEY root, const std::string& path);
 
 bool WriteString(HKEY root, const std::string& path, const std::string& name, const std::string& value);
 bool WriteDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
+bool WriteBinary(HKEY root, const std::string& path, const std::string& name, const std::string& bytes);
 
 }  // namespace qiv::e2e

@@ -12,12 +12,13 @@
 #include "app/InstallDialog.h"
 #include "app/InstanceControl.h"
 #include "app/ProgramKeys.h"
-#include "app/Shortcuts.h"
+#include "app/StartCleanupBatch.h"
 #include "framework/GdiObjects.h"
 #include "framework/ShowMessage.h"
 #include "panel/PanelWindow.h"
 #include "resources/resource.h"
 #include "shell/ShellServices.h"
+#include "shell/Shortcuts.h"
 
 namespace qiv {
 namespace {

@@ -41,6 +41,7 @@ std::optional<std::string> ChooseFileToOpen(HWND parent, const FileOpenRequest& 
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrInitialDir = request.initialDirectory.empty() ? nullptr : request.initialDirectory.c_str();
   dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+  dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
   path.resize(path.find('\0'));

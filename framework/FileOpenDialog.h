@@ -19,6 +19,8 @@ struct FileOpenRequest {
   std::vector<Filter> filters;
   std::string initialDirectory;
   std::string initialFile;
+  // Added to a typed name that has no extension, e.g. "wav"; empty: none.
+  std::string defaultExtension;
 };
 
 // The path of an existing file the user chose; nullopt after Cancel or when the dialog fails. Owned by the

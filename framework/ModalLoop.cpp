@@ -5,14 +5,14 @@
 
 namespace qiv {
 
-int ModalLoop::Run(HWND popup) {
+int ModalLoop::Run(HWND popup, ModalLoopClient* client, int showCommand) {
   if (running_ || !::IsWindow(popup)) return 0;
   running_ = true;
   ended_ = false;
   result_ = 0;
   scope_.SetModalWindow(popup);
   scope_.DisableOwner();
-  ::ShowWindow(popup, SW_SHOW);
+  ::ShowWindow(popup, showCommand);
   MSG message;
   while (!ended_ && ::IsWindow(popup)) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
@@ -21,6 +21,7 @@ int ModalLoop::Run(HWND popup) {
       break;
     }
     if (got < 0) break;
+    if (client && client->OnLoopMessage(message)) continue;
     // Modeless dialogs get their keyboard handling, as inside the dialog manager's loop.
     if (Window::PreTranslate(message)) continue;
     ::TranslateMessage(&message);

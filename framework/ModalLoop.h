@@ -7,6 +7,17 @@
 
 namespace qiv {
 
+// Sees the messages of a loop before anyone else: a popup whose keys and outcomes the loop itself takes.
+class ModalLoopClient {
+ public:
+  // Every message the loop takes, before pre-translation and dispatch. true: the client has dealt with it,
+  // and it goes nowhere else.
+  virtual bool OnLoopMessage(MSG& message) = 0;
+
+ protected:
+  ~ModalLoopClient() = default;
+};
+
 // Make one, create the popup owned by Owner(), then Run it; a handler of the popup calls End. The popup's
 // owner is disabled while the loop runs and enabled again before the popup is hidden, so that activation
 // goes back to it; the caller destroys the popup after Run.
@@ -18,9 +29,10 @@ class ModalLoop {
 
   HWND Owner() const { return scope_.Owner(); }
 
-  // Shows popup and pumps messages until End, the popup's destruction, or WM_QUIT (posted again for the
-  // outer loop). Answers End's result; 0 after a destruction or WM_QUIT.
-  int Run(HWND popup);
+  // Shows popup (showCommand: SW_SHOWNA for a popup that must not take the activation) and pumps messages
+  // until End, the popup's destruction, or WM_QUIT (posted again for the outer loop), offering each to client
+  // first when there is one. Answers End's result; 0 after a destruction or WM_QUIT.
+  int Run(HWND popup, ModalLoopClient* client = nullptr, int showCommand = SW_SHOW);
   // Ends the run after the message being handled. Nothing happens to the popup until Run returns.
   void End(int result);
   bool IsRunning() const { return running_; }

@@ -10,6 +10,7 @@
 #include "panel/LockDialog.h"
 #include "panel/PanelCell.h"
 #include "resources/resource.h"
+#include "settings/SettingsDialog.h"
 #include "shell/ShellServices.h"
 #include "shell/WindowGeometry.h"
 
@@ -26,13 +27,10 @@ constexpr MainMenuItem kMainMenuItems[] = {
     {IDM_ABOUT, IDB_MENU_ABOUT},       {IDM_CLOSE, IDB_MENU_CLOSE},
 };
 
-// The settings dialogs are not part of the program yet.
-constexpr UINT kCommandsNotYetAvailable[] = {IDM_SETTINGS};
-
 }  // namespace
 
-PanelCommands::PanelCommands(PanelCommandHost& host, ScreenModel& model, HookLock& hookLock)
-    : host_(host), model_(model), hookLock_(hookLock) {}
+PanelCommands::PanelCommands(PanelCommandHost& host, Settings& settings, ScreenModel& model, HookLock& hookLock)
+    : host_(host), settings_(settings), model_(model), hookLock_(hookLock) {}
 
 bool PanelCommands::PassLockGate(UINT id, UINT code) {
   // Enter and Escape do nothing on the panel, so they ask for no password either. Nor do the focus notices
@@ -56,9 +54,6 @@ void PanelCommands::ShowMainMenu() {
     bitmaps.push_back(LoadBitmapResource(item.bitmap));
     mainMenu.SetItemBitmaps(item.command, bitmaps.back().Get());
   }
-  for (UINT command : kCommandsNotYetAvailable) {
-    ::EnableMenuItem(mainMenu.Handle(), command, MF_BYCOMMAND | MF_GRAYED);
-  }
   const HWND panel = host_.PanelWindowHandle();
   const RECT rect = WindowRect(panel);
   const WindowToken alive = host_.PanelToken();
@@ -66,6 +61,19 @@ void PanelCommands::ShowMainMenu() {
   mainMenu.TrackPopup(TPM_RIGHTBUTTON, rect.left, rect.top + PanelCell(), panel);
   if (!alive.Alive()) return;
   host_.SetMenuOpen(false);
+  host_.RedrawScreenButtons();
+}
+
+void PanelCommands::ShowSettings() {
+  host_.HideAppList();
+  const WindowToken alive = host_.PanelToken();
+  host_.SetMenuOpen(true);
+  SettingsDialog dialog(settings_, kGeneralPage, nullptr);
+  const INT_PTR result = dialog.DoModal(host_.PanelWindowHandle());
+  if (!alive.Alive()) return;
+  host_.SetMenuOpen(false);
+  if (result != IDOK) return;
+  host_.ApplyLayout();
   host_.RedrawScreenButtons();
 }
 

@@ -8,6 +8,7 @@
 #include "framework/Window.h"
 #include "panel/LockState.h"
 #include "platform/HookLock.h"
+#include "shell/Settings.h"
 
 namespace qiv {
 
@@ -21,6 +22,8 @@ class PanelCommandHost {
   // While the main menu or one of its dialogs is open, the panel stays shown.
   virtual void SetMenuOpen(bool open) = 0;
   virtual void RedrawScreenButtons() = 0;
+  // The settings may have changed: size, place and paint the panel by them.
+  virtual void ApplyLayout() = 0;
   virtual void EnableScreenButtons(bool enable) = 0;
   // Whether the keyboard hook takes the screens' hot keys itself (see PanelWindow); the table follows the lock.
   virtual void InterceptHotKeys(bool intercept) = 0;
@@ -33,7 +36,7 @@ class PanelCommandHost {
 
 class PanelCommands {
  public:
-  PanelCommands(PanelCommandHost& host, ScreenModel& model, HookLock& hookLock);
+  PanelCommands(PanelCommandHost& host, Settings& settings, ScreenModel& model, HookLock& hookLock);
   PanelCommands(const PanelCommands&) = delete;
   PanelCommands& operator=(const PanelCommands&) = delete;
 
@@ -43,6 +46,8 @@ class PanelCommands {
   bool IsLocked() const { return lock_.IsLocked(); }
 
   void ShowMainMenu();
+  // The settings window at its General page; the panel takes the settings over after OK.
+  void ShowSettings();
   void LockOrUnlock();
   void ShowHelp();
   void ShowAbout();
@@ -51,6 +56,7 @@ class PanelCommands {
 
  private:
   PanelCommandHost& host_;
+  Settings& settings_;
   ScreenModel& model_;
   HookLock& hookLock_;
   LockState lock_;

@@ -51,6 +51,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_COMMAND(IDC_SCREEN_BUTTONS, LBN_SELCHANGE, OnScreenSelected)
   QIV_ON_COMMAND(IDC_MAIN_MENU, BN_CLICKED, OnMainMenu)
   QIV_ON_COMMAND(IDC_MAIN_MENU, 1, OnMainMenu)
+  QIV_ON_COMMAND(IDM_SETTINGS, 0, OnSettingsCommand)
   QIV_ON_COMMAND(IDM_LOCK, 0, OnLockCommand)
   QIV_ON_COMMAND(IDM_HELP, 0, OnHelpCommand)
   QIV_ON_COMMAND(IDM_ABOUT, 0, OnAboutCommand)
@@ -88,7 +89,7 @@ PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& ico
       engine_(engine),
       model_(engine, tracker, platform, icons, registry, settings, *this),
       operations_(engine, tracker, model_, platform, settings),
-      commands_(*this, model_, platform.hookLock),
+      commands_(*this, settings, model_, platform.hookLock),
       screenButtons_(model_, tracker, platform.desktop, settings),
       mainMenu_(BitmapButton::kDownArrow),
       resizer_(*this) {}
@@ -382,6 +383,11 @@ LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<L
 
 LRESULT PanelWindow::OnLockGate(WPARAM wParam, LPARAM) {
   return commands_.PassLockGate(LOWORD(wParam), HIWORD(wParam)) ? NotHandled() : 0;
+}
+
+LRESULT PanelWindow::OnSettingsCommand(WPARAM, LPARAM) {
+  commands_.ShowSettings();
+  return 0;
 }
 
 LRESULT PanelWindow::OnLockCommand(WPARAM, LPARAM) {

@@ -3,6 +3,7 @@
 // the cell grid and ends only through its close command.
 #pragma once
 
+#include "controls/BitmapButton.h"
 #include "engine/EnginePlatform.h"
 #include "engine/PanelView.h"
 #include "engine/ScreenModel.h"
@@ -10,7 +11,6 @@
 #include "engine/WindowOperations.h"
 #include "engine/WindowTracker.h"
 #include "framework/Dialog.h"
-#include "panel/BitmapButton.h"
 #include "panel/HolderWindow.h"
 #include "panel/PanelCommands.h"
 #include "panel/ResizerWindow.h"
@@ -55,6 +55,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScreenSelected(WPARAM wParam, LPARAM lParam);
   LRESULT OnMainMenu(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSettingsCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnLockCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnHelpCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnAboutCommand(WPARAM wParam, LPARAM lParam);

@@ -39,6 +39,18 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
+RECT WindowRectIn(HWND window, HWND reference) {
+  RECT rect = WindowRect(window);
+  ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+RECT ClientRect(HWND window) {
+  RECT rect = {};
+  ::GetClientRect(window, &rect);
+  return rect;
+}
+
 void MakeToolWindow(HWND window) {
   const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
   ::SetWindowLongA(window, GWL_EXSTYLE, (exStyle | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);

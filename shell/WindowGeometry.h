@@ -15,6 +15,10 @@ std::vector<RECT> MonitorWorkAreas();
 RECT VirtualScreen();
 // Screen coordinates; empty for a window that does not exist.
 RECT WindowRect(HWND window);
+// The window's rectangle in the client coordinates of reference (a parent, or any other window).
+RECT WindowRectIn(HWND window, HWND reference);
+// Client coordinates: left and top are 0.
+RECT ClientRect(HWND window);
 // A tool window without a taskbar button (the app-window style would give it one all the same).
 void MakeToolWindow(HWND window);
 

@@ -1,5 +1,5 @@
 // Which special-folder look-ups name a folder that shortcuts may be written to or deleted from.
-#include "app/FolderLookup.h"
+#include "shell/FolderLookup.h"
 
 #include <gtest/gtest.h>
 

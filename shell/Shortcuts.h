@@ -1,5 +1,5 @@
-// Shortcuts to the running executable in the shell's special folders, and the batch file
-// that removes the program's files after an uninstallation.
+// Shortcuts to the running executable in the shell's special folders: the install run and the
+// General settings page make and remove them.
 #pragma once
 
 namespace qiv {
@@ -14,9 +14,5 @@ void CreateShortcut(int folder);
 void DeleteShortcut(int folder);
 // Whether the Startup folder holds a shortcut to the executable.
 bool HasStartupShortcut();
-
-// Writes "DeleteQiv.bat" into the temporary folder and starts it at idle priority; the
-// program raises its own priority so that it ends before the batch runs.
-void StartCleanupBatch();
 
 }  // namespace qiv

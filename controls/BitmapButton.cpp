@@ -1,5 +1,5 @@
 // The small owner-drawn push button with a 12 x 12 picture (or a down arrow) and its text as tooltip.
-#include "panel/BitmapButton.h"
+#include "controls/BitmapButton.h"
 
 #include "framework/GdiObjects.h"
 #include "framework/SelectGuard.h"

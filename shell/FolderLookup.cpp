@@ -1,5 +1,5 @@
 // Whether a special-folder look-up named a folder that can be used.
-#include "app/FolderLookup.h"
+#include "shell/FolderLookup.h"
 
 namespace qiv {
 

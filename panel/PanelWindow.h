@@ -3,6 +3,8 @@
 // the cell grid and ends only through its close command.
 #pragma once
 
+#include "applist/AppListHost.h"
+#include "applist/AppListWindow.h"
 #include "engine/EnginePlatform.h"
 #include "engine/PanelView.h"
 #include "engine/ScreenModel.h"
@@ -21,7 +23,11 @@
 
 namespace qiv {
 
-class PanelWindow final : public Dialog, private PanelView, private ResizerOwner, private PanelCommandHost {
+class PanelWindow final : public Dialog,
+                          private PanelView,
+                          private ResizerOwner,
+                          private PanelCommandHost,
+                          private AppListHost {
  public:
   PanelWindow(Settings& settings, Registry& registry, IconSource& icons, const EnginePlatform& platform,
               WindowTracker& tracker, SwitchEngine& engine);
@@ -51,6 +57,11 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   void EnableScreenButtons(bool enable) override;
   void EndPanel() override;
 
+  // AppListHost (with the above)
+  HWND ScreenButtonsHandle() const override { return screenButtons_.Handle(); }
+  RECT ScreenButtonRect(int screen) const override;
+  void SetListedScreen(int screen) override;
+
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScreenSelected(WPARAM wParam, LPARAM lParam);
   LRESULT OnMainMenu(WPARAM wParam, LPARAM lParam);
@@ -58,6 +69,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   LRESULT OnHelpCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnAboutCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCloseCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnScreenButtonRightClick(WPARAM wParam, LPARAM lParam);
   LRESULT OnKeyReported(WPARAM wParam, LPARAM lParam);
   LRESULT OnWindowShown(WPARAM wParam, LPARAM lParam);
   LRESULT OnPanelStarted(WPARAM wParam, LPARAM lParam);
@@ -92,6 +104,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   PanelCommands commands_;
   ScreenButtonList screenButtons_;
   BitmapButton mainMenu_;
+  AppListWindow appList_;
   ResizerWindow resizer_;
   HolderThread holder_;
   HICON panelIcon_ = nullptr;

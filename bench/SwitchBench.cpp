@@ -1,6 +1,7 @@
 // QivBench.exe: how long a screen switch of Qiv.exe takes with N windows of another process
 // on the screen being left, beside what the same hides and shows cost when done directly
-// with ShowWindow; and how much processor time Qiv.exe uses while idle.
+// with ShowWindow; how much processor time Qiv.exe uses while idle; and how long the application list takes
+// from the right click on a button to its filled window, and what it costs while it stays open.
 // Prints one line per figure: name, value, unit.
 #include <windows.h>
 
@@ -12,14 +13,21 @@
 
 #include "tests/e2e/harness/HelperClient.h"
 #include "tests/e2e/harness/Keyboard.h"
+#include "tests/e2e/harness/Mouse.h"
 #include "tests/e2e/harness/QivProcess.h"
+#include "tests/e2e/harness/RemoteListView.h"
 #include "tests/e2e/harness/TestRegistry.h"
 #include "tests/e2e/harness/Wait.h"
+#include "tests/e2e/harness/WindowQueries.h"
+#include "tests/e2e/helper/HelperProtocol.h"
 
 namespace qiv::e2e {
 namespace {
 
 constexpr int kSwitchesPerSize = 21;
+constexpr int kListOpenings = 11;
+constexpr int kListedWindows = 50;
+constexpr int kAppListControlId = 1003;
 constexpr unsigned kSwitchDeadlineMs = 10000;
 
 double Now() {
@@ -111,6 +119,82 @@ double ProcessCpuMs(HANDLE process) {
   return ms(kernel) + ms(user);
 }
 
+HWND AppListWindow(DWORD processId) {
+  for (HWND window : TopLevelWindowsOf(processId)) {
+    if (::GetDlgItem(window, kAppListControlId) != nullptr) return window;
+  }
+  return nullptr;
+}
+
+// Time from the right click on the first screen button until the list is visible with at least minItems rows.
+double TimedListOpening(HWND panel, DWORD processId, int minItems, bool& completed) {
+  RECT button = {};
+  QivProcess::ScreenButtonRect(panel, 0, button);
+  const POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  MoveMouseTo(centre);
+  const double start = Now();
+  RightClickInPlace(centre);
+  HWND list = nullptr;
+  completed = PollUntil(
+      [&] {
+        list = AppListWindow(processId);
+        return list != nullptr && ::IsWindowVisible(list) &&
+               RemoteListView(::GetDlgItem(list, kAppListControlId)).Count() >= minItems;
+      },
+      kSwitchDeadlineMs);
+  const double took = Now() - start;
+  PressChord({VK_ESCAPE});
+  PollUntil([&] { return !::IsWindowVisible(list); });
+  return took;
+}
+
+void MeasureAppList(HelperClient& helper, QivProcess& qiv, HWND panel) {
+  std::vector<HWND> windows = OpenWindows(helper, kListedWindows - 1);
+  // On a thread of its own, so that its hang leaves the others answering.
+  HWND hangable = helper.Open("title=Bench window that hangs|thread|x=300|y=300");
+  windows.push_back(hangable);
+  const std::string n = std::to_string(kListedWindows);
+  bool allCompleted = true;
+  for (bool hung : {false, true}) {
+    if (hung) {
+      ::PostMessageA(hangable, kMsgHang, 50000, 0);
+      PollUntil([&] {
+        DWORD_PTR reply = 0;
+        return !::SendMessageTimeoutA(hangable, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply);
+      });
+    }
+    std::vector<double> openings;
+    for (int round = 0; round < kListOpenings; ++round) {
+      bool completed = false;
+      // The screen-state refresh may leave out a window that does not answer.
+      const int minItems = static_cast<int>(windows.size()) - (hung ? 1 : 0);
+      openings.push_back(TimedListOpening(panel, qiv.Id(), minItems, completed));
+      allCompleted = allCompleted && completed;
+    }
+    Print("applist_open_ms_n" + n + (hung ? "_one_hung" : ""), Median(openings), "ms");
+  }
+  if (!allCompleted) std::printf("applist_open_incomplete_n%s 1 flag\n", n.c_str());
+  // Waits out the hang, so that the list is measured while every window answers.
+  PollUntil(
+      [&] {
+        DWORD_PTR reply = 0;
+        return ::SendMessageTimeoutA(hangable, WM_NULL, 0, 0, SMTO_BLOCK, 100, &reply) != 0;
+      },
+      60000);
+
+  RECT button = {};
+  QivProcess::ScreenButtonRect(panel, 0, button);
+  RightClickAt({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+  PollUntil([&] { return ::IsWindowVisible(AppListWindow(qiv.Id())) != FALSE; });
+  const double before = ProcessCpuMs(qiv.Process().Handle());
+  const double start = Now();
+  PollUntil([] { return false; }, 10000);
+  const double used = ProcessCpuMs(qiv.Process().Handle()) - before;
+  Print("applist_cpu_percent", 100.0 * used / (Now() - start), "%");
+  PressChord({VK_ESCAPE});
+  CloseWindows(windows);
+}
+
 int Run(const std::vector<int>& sizes) {
   DeleteKeyTree(HKEY_CURRENT_USER, kQivKey);
   HelperClient helper;
@@ -134,6 +218,7 @@ int Run(const std::vector<int>& sizes) {
     Print("idle_cpu_percent", 100.0 * used / (Now() - start), "%");
     CloseWindows(windows);
   }
+  MeasureAppList(helper, qiv, panel);
   for (int count : sizes) {
     const std::vector<HWND> windows = OpenWindows(helper, count);
     std::vector<double> switches;

@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
+// WM_SCREEN_BUTTON_RCLICK, which the application list sends as well.
+#include "applist/AppListMessages.h"
+
 namespace qiv {
 
-// Open the application list for the screen wParam (a right click on its button).
-constexpr UINT WM_SCREEN_BUTTON_RCLICK = WM_USER + 4;
 // Copy the panel's window rectangle into MainWndPos and save the settings; posted after the panel was moved
 // or resized with the mouse.
 constexpr UINT WM_SAVE_PANEL_POS = WM_USER + 7;

@@ -56,6 +56,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_COMMAND(IDM_HELP, 0, OnHelpCommand)
   QIV_ON_COMMAND(IDM_ABOUT, 0, OnAboutCommand)
   QIV_ON_COMMAND(IDM_CLOSE, 0, OnCloseCommand)
+  QIV_ON_MESSAGE(WM_SCREEN_BUTTON_RCLICK, OnScreenButtonRightClick)
   QIV_ON_MESSAGE(kWmHookKeyPressed, OnKeyReported)
   QIV_ON_MESSAGE(kWmHookWindowShown, OnWindowShown)
   QIV_ON_MESSAGE(WM_PANEL_STARTED, OnPanelStarted)
@@ -92,6 +93,7 @@ PanelWindow::PanelWindow(Settings& settings, Registry& registry, IconSource& ico
       commands_(*this, settings, model_, platform.hookLock),
       screenButtons_(model_, tracker, platform.desktop, settings),
       mainMenu_(BitmapButton::kDownArrow),
+      appList_(*this, model_, operations_, engine, platform.desktop, platform.hookLock, settings),
       resizer_(*this) {}
 
 bool PanelWindow::OnInitDialog() {
@@ -103,6 +105,7 @@ bool PanelWindow::OnInitDialog() {
   panelIcon_ = ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_QIV));
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(panelIcon_));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(panelIcon_));
+  appList_.Create();
   resizer_.Create(Handle());
 
   engine_.SetHolderWindow(ToWindowHandle(holder_.Start()));
@@ -123,7 +126,7 @@ bool PanelWindow::OnInitDialog() {
 
 // --- PanelView ------------------------------------------------------------------------------
 
-void PanelWindow::HideAppList() {}
+void PanelWindow::HideAppList() { appList_.HideAppList(); }
 
 int PanelWindow::ScreenSelection() { return screenButtons_.CurrentSelection(); }
 
@@ -156,6 +159,20 @@ void PanelWindow::InterceptHotKeys(bool intercept) {
 
 void PanelWindow::EndPanel() { EndDialog(0); }
 
+// --- AppListHost ----------------------------------------------------------------------------
+
+RECT PanelWindow::ScreenButtonRect(int screen) const {
+  RECT item = {};
+  if (!screenButtons_.ItemRect(screen, item)) return {};
+  ::MapWindowPoints(screenButtons_.Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+  return item;
+}
+
+void PanelWindow::SetListedScreen(int screen) {
+  screenButtons_.SetListedScreen(screen);
+  RedrawScreenButtons();
+}
+
 void PanelWindow::ApplyLayout() {
   const int cell = PanelCell();
   screenButtons_.SetItemHeight(cell);
@@ -169,6 +186,7 @@ void PanelWindow::ApplyLayout() {
   LayoutPanelChildren(client.right, client.bottom);
   screenButtons_.SetColumnWidth((settings_.DoubleWidth ? 2 : 1) * cell);
   SetWindowAlpha(Handle(), static_cast<BYTE>(settings_.TransMain));
+  SetWindowAlpha(appList_.Handle(), static_cast<BYTE>(settings_.TransAppList));
   SetWindowAlpha(resizer_.Handle(), static_cast<BYTE>(settings_.TransAppList));
   // The screens and their keys may have changed with the layout.
   InterceptHotKeys(true);
@@ -325,7 +343,7 @@ LRESULT PanelWindow::OnTimer(WPARAM timer, LPARAM) {
   return 0;
 }
 
-bool PanelWindow::IsPanelBusy() const { return menuOpen_; }
+bool PanelWindow::IsPanelBusy() const { return menuOpen_ || appList_.IsShown(); }
 
 void PanelWindow::UpdateVisibility() {
   POINT cursor = {};
@@ -361,8 +379,9 @@ void PanelWindow::UpdateVisibility() {
   }
 }
 
-LRESULT PanelWindow::OnActivate(WPARAM wParam, LPARAM) {
-  if (LOWORD(wParam) == WA_INACTIVE) HideAppList();
+LRESULT PanelWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
+  // The list takes the activation when it opens, and keeps it for the commands on its windows.
+  if (LOWORD(wParam) == WA_INACTIVE && reinterpret_cast<HWND>(lParam) != appList_.Handle()) HideAppList();
   return NotHandled();
 }
 
@@ -397,6 +416,15 @@ LRESULT PanelWindow::OnLockCommand(WPARAM, LPARAM) {
 
 LRESULT PanelWindow::OnScreenSelected(WPARAM, LPARAM) {
   model_.SwitchToScreen();
+  return 0;
+}
+
+LRESULT PanelWindow::OnScreenButtonRightClick(WPARAM index, LPARAM) {
+  ScreenWindows* screen = model_.Windows(static_cast<int>(index));
+  if (screen == nullptr) return 0;
+  // The current screen's windows change on the desktop all the time; the others' lists hold while hidden.
+  if (static_cast<int>(index) == ScreenSelection()) tracker_.RefreshScreenWindows(*screen, nullptr);
+  appList_.ShowForScreen(*screen);
   return 0;
 }
 
@@ -462,6 +490,7 @@ LRESULT PanelWindow::OnDestroy(WPARAM, LPARAM) {
   // cannot keep the program, and its instance mutex, alive. Those that answer meanwhile are handed back from here.
   if (!holder_.Stop(kHolderStopMs)) engine_.ReleaseParkedWindows();
   engine_.SetHolderWindow(nullptr);
+  if (appList_.Handle() != nullptr) ::DestroyWindow(appList_.Handle());
   if (resizer_.Handle() != nullptr) ::DestroyWindow(resizer_.Handle());
   return NotHandled();
 }

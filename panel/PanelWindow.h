@@ -3,6 +3,8 @@
 // the cell grid and ends only through its close command.
 #pragma once
 
+#include "applist/AppListHost.h"
+#include "applist/AppListWindow.h"
 #include "controls/BitmapButton.h"
 #include "engine/EnginePlatform.h"
 #include "engine/PanelView.h"
@@ -21,7 +23,11 @@
 
 namespace qiv {
 
-class PanelWindow final : public Dialog, private PanelView, private ResizerOwner, private PanelCommandHost {
+class PanelWindow final : public Dialog,
+                          private PanelView,
+                          private ResizerOwner,
+                          private PanelCommandHost,
+                          private AppListHost {
  public:
   PanelWindow(Settings& settings, Registry& registry, IconSource& icons, const EnginePlatform& platform,
               WindowTracker& tracker, SwitchEngine& engine);
@@ -52,6 +58,11 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   void InterceptHotKeys(bool intercept) override;
   void EndPanel() override;
 
+  // AppListHost (with the above)
+  HWND ScreenButtonsHandle() const override { return screenButtons_.Handle(); }
+  RECT ScreenButtonRect(int screen) const override;
+  void SetListedScreen(int screen) override;
+
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScreenSelected(WPARAM wParam, LPARAM lParam);
   LRESULT OnMainMenu(WPARAM wParam, LPARAM lParam);
@@ -60,6 +71,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   LRESULT OnHelpCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnAboutCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCloseCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnScreenButtonRightClick(WPARAM wParam, LPARAM lParam);
   LRESULT OnKeyReported(WPARAM wParam, LPARAM lParam);
   LRESULT OnWindowShown(WPARAM wParam, LPARAM lParam);
   LRESULT OnPanelStarted(WPARAM wParam, LPARAM lParam);
@@ -98,6 +110,7 @@ class PanelWindow final : public Dialog, private PanelView, private ResizerOwner
   PanelCommands commands_;
   ScreenButtonList screenButtons_;
   BitmapButton mainMenu_;
+  AppListWindow appList_;
   ResizerWindow resizer_;
   HolderThread holder_;
   HICON panelIcon_ = nullptr;

@@ -62,6 +62,12 @@ bool SendButtons(POINT point, std::initializer_list<DWORD> buttonFlags) {
          CursorStaysAt(point);
 }
 
+bool ClickInPlaceWith(POINT point, DWORD down, DWORD up) {
+  if (!CursorAt(point)) return false;
+  INPUT inputs[] = {MouseInput(point, down), MouseInput(point, up)};
+  return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
 }  // namespace
 
 bool MoveMouseTo(POINT point) {
@@ -75,11 +81,11 @@ bool ReleaseLeftButtonAt(POINT point) { return SendButtons(point, {MOUSEEVENTF_L
 
 bool ClickAt(POINT point) { return SendButtons(point, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); }
 
-bool ClickInPlace(POINT point) {
-  if (!CursorAt(point)) return false;
-  INPUT inputs[] = {MouseInput(point, MOUSEEVENTF_LEFTDOWN), MouseInput(point, MOUSEEVENTF_LEFTUP)};
-  return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
-}
+bool RightClickAt(POINT point) { return SendButtons(point, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}); }
+
+bool ClickInPlace(POINT point) { return ClickInPlaceWith(point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+
+bool RightClickInPlace(POINT point) { return ClickInPlaceWith(point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 HWND MouseCaptureOf(HWND window) {
   // Thread 0 would stand for the foreground thread.

@@ -20,6 +20,7 @@ class SwitchingFixture : public QivTest {
  protected:
   void SetUp() override {
     QivTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(PrepareSettings());
     ASSERT_TRUE(helper_.Start());
     ASSERT_TRUE(qiv_.Start());
     panel_ = qiv_.WaitForSettledPanel();
@@ -29,6 +30,9 @@ class SwitchingFixture : public QivTest {
     typingTarget_ = helper_.Open("title=Typing target|tool|x=1000|y=800|w=200|h=100");
     ASSERT_NE(typingTarget_, nullptr);
   }
+
+  // Writes the settings the test starts Qiv.exe with, into the emptied key. Default: none.
+  virtual void PrepareSettings() {}
 
   // Presses Ctrl+Alt+key with the helper's typing target in the foreground, as a user would.
   ::testing::AssertionResult PressCtrlAlt(WORD key) {

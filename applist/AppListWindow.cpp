@@ -178,6 +178,10 @@ void AppListWindow::SizeToItems() {
       widths.push_back(extent.cx + (icon.right - icon.left));
     }
   }
+  // The list draws each label with margins that the text extent leaves out, so the widest title alone would
+  // end in "..."; the list's own fit to its items includes them.
+  list_.SetColumnWidth(0, LVSCW_AUTOSIZE);
+  widths.push_back(list_.ColumnWidth(0));
   const int columnWidth = AppListColumnWidth(widths, maxColumnWidth_);
   list_.SetColumnWidth(0, columnWidth);
   RECT item = {};

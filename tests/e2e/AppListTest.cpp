@@ -107,6 +107,14 @@ TEST_F(AppList, RightClickListsTheCurrentScreensWindowsBottomMostFirst) {
   EXPECT_EQ(QivProcess::CurrentScreen(panel_), 0);
 }
 
+TEST_F(AppList, TheLongestTitleIsShownWhole) {
+  ASSERT_NE(OpenWindow("Short", 0), nullptr);
+  ASSERT_NE(OpenWindow("Quarterly report, draft three", 1), nullptr);
+  ASSERT_TRUE(OpenListOf(0));
+  const RemoteListView list(ListControl());
+  EXPECT_GE(list.ColumnWidth(), list.WidthThatFitsItems()) << "the longest title ends in an ellipsis";
+}
+
 TEST_F(AppList, TwentyFiveWindowsShowTenRowsAndAScrollBar) {
   for (int i = 0; i < 25; ++i) ASSERT_NE(OpenWindow("Window " + std::to_string(i), i), nullptr);
   ASSERT_TRUE(OpenListOf(0));

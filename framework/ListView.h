@@ -30,6 +30,7 @@ class ListView : public Window {
 
   // The index of the new item, or -1.
   int InsertItem(int index, const std::string& text, int image, LPARAM data) const;
+  void DeleteItem(int index) const;
   void DeleteAllItems() const;
   int ItemCount() const;
   LPARAM ItemData(int index) const;

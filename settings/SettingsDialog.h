@@ -13,9 +13,7 @@ class SettingsDialog : public Dialog {
  public:
   // startPage: kGeneralPage or another page index of CSetPS; windowToStick: a window for the Sticky Windows
   // page to make a rule of, or null. Run it with DoModal: IDOK once the settings are saved, IDCANCEL else.
-  SettingsDialog(Settings& settings, int startPage, HWND windowToStick);
-
-  HWND WindowToStick() const { return windowToStick_; }
+  SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick);
 
  protected:
   bool OnInitDialog() override;
@@ -29,7 +27,6 @@ class SettingsDialog : public Dialog {
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
 
   CSetPS sheet_;
-  HWND windowToStick_;
 };
 
 }  // namespace qiv

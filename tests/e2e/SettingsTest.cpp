@@ -4,6 +4,7 @@
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
 #include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/harness/SettingsWindow.h"
 #include "tests/e2e/harness/ShellQueries.h"
 
 #include <commctrl.h>
@@ -15,8 +16,6 @@
 namespace qiv::e2e {
 namespace {
 
-constexpr const char* kDialogClass = "#32770";
-constexpr const char* kSettingsCaption = "Qiv Settings";
 constexpr const char* kColorListClass = "ColorListControl";
 constexpr int kGeneralPage = 0;
 constexpr int kAdvancedPage = 4;
@@ -43,20 +42,6 @@ std::map<std::string, std::pair<DWORD, std::string>> KeySnapshot(const char* pat
   return values;
 }
 
-RECT WindowRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
-
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result)) return -1;
-  return static_cast<LRESULT>(result);
-}
-
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -77,38 +62,25 @@ class Settings : public QivTest {
   // The panel's Settings command, and the window it opens with its sheet.
   ::testing::AssertionResult OpenSettings() {
     ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    ::testing::AssertionResult opened = Eventually("the settings window", [&] {
-      dialog_ = FindVisibleTopLevel(qiv_.Id(), kDialogClass, kSettingsCaption);
-      sheet_ = dialog_ ? ::FindWindowExA(dialog_, nullptr, kDialogClass, nullptr) : nullptr;
-      tabs_ = sheet_ ? ::FindWindowExA(sheet_, nullptr, WC_TABCONTROLA, nullptr) : nullptr;
-      return tabs_ != nullptr && CurrentPage() != nullptr;
-    });
-    if (!opened) return opened;
-    return Eventually("the settings window in the foreground", [&] { return ::GetForegroundWindow() == dialog_; });
+    ::testing::AssertionResult opened = settings_.WaitUntilOpen();
+    dialog_ = settings_.Dialog();
+    tabs_ = settings_.Tabs();
+    return opened;
   }
 
-  HWND CurrentPage() const { return reinterpret_cast<HWND>(SendTo(sheet_, PSM_GETCURRENTPAGEHWND)); }
-  int CurrentTab() const { return static_cast<int>(SendTo(tabs_, TCM_GETCURSEL)); }
-
-  ::testing::AssertionResult ShowPage(int index) {
-    SendTo(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    return Eventually("page " + std::to_string(index) + " in front", [&] { return CurrentTab() == index; });
-  }
-
-  HWND Control(int id) const { return ::GetDlgItem(CurrentPage(), id); }
-
-  void SetText(int id, const char* text) const { SendTo(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
-
-  void SetCheck(int id, bool checked) const { SendTo(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+  HWND CurrentPage() const { return settings_.CurrentPage(); }
+  int CurrentTab() const { return settings_.CurrentTab(); }
+  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
+  HWND Control(int id) const { return settings_.Control(id); }
+  void SetText(int id, const char* text) const { settings_.SetText(id, text); }
+  void SetCheck(int id, bool checked) const { settings_.SetCheck(id, checked); }
 
   ::testing::AssertionResult PressOnCurrentPage(int button) {
     PressDialogButton(CurrentPage(), button);
     return SettingsClosed();
   }
 
-  ::testing::AssertionResult SettingsClosed() {
-    return Eventually("the settings window to close", [&] { return !::IsWindow(dialog_); });
-  }
+  ::testing::AssertionResult SettingsClosed() { return settings_.WaitUntilClosed(); }
 
   HWND ColorList() const { return FindVisibleTopLevel(qiv_.Id(), kColorListClass); }
 
@@ -117,9 +89,9 @@ class Settings : public QivTest {
     return Eventually("the colour list", [&] { return ColorList() != nullptr; });
   }
 
+  SettingsWindow settings_{qiv_};
   HWND panel_ = nullptr;
   HWND dialog_ = nullptr;
-  HWND sheet_ = nullptr;
   HWND tabs_ = nullptr;
 };
 

@@ -186,8 +186,13 @@ TEST_F(Settings, CancelAfterEveryPageLeavesTheKeyAsItWas) {
   EXPECT_EQ(KeySnapshot(kQivKey), before);
 }
 
-TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryOnOk) {
+TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryAndThePanelOnOk) {
+  ASSERT_TRUE(helper_.Start());
+  ASSERT_NE(helper_.Open("title=On the first screen|x=40|y=600"), nullptr);
   StartQiv();
+  // The current screen takes the window at its next refresh, and its button turns to the non-empty colour.
+  const COLORREF before = QivProcess::ScreenButtonFace(panel_, 0);
+  ASSERT_NE(before, kFirstCellColour);
   ASSERT_TRUE(OpenSettings());
   ASSERT_TRUE(ShowPage(kAdvancedPage));
   ASSERT_TRUE(OpenPicker(IDC_COLOR_NONEMPTY));
@@ -196,6 +201,9 @@ TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryOnOk) {
   ASSERT_TRUE(Eventually("the colour list to close", [&] { return ColorList() == nullptr; }));
   ASSERT_TRUE(PressOnCurrentPage(IDOK));
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kQivKey, "ColorNonemptyScreen"), kFirstCellColour);
+  EXPECT_TRUE(Eventually("the first button in the new colour",
+                         [&] { return QivProcess::ScreenButtonFace(panel_, 0) == kFirstCellColour; }))
+      << std::hex << QivProcess::ScreenButtonFace(panel_, 0);
 }
 
 TEST_F(Settings, EscapeOnThePickerKeepsColourAndFocus) {

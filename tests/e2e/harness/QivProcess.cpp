@@ -77,6 +77,12 @@ bool QivProcess::ScreenButtonRect(HWND panel, int index, RECT& rect) {
   return true;
 }
 
+COLORREF QivProcess::ScreenButtonFace(HWND panel, int index) {
+  RECT item = {};
+  if (!ScreenButtonRect(panel, index, item)) return CLR_INVALID;
+  return ScreenPixel({item.left + 3, item.top + 3});
+}
+
 HWND QivProcess::WaitForMessageBox(const std::string& textPart) {
   HWND box = nullptr;
   PollUntil([&] { return (box = FindMessageBox(process_.Id(), kMessageBoxCaption, textPart)) != nullptr; });

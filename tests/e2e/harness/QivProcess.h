@@ -38,6 +38,9 @@ class QivProcess {
   // panel may stay busy with its own bounded waits for other programs (a report of a window that shows itself
   // and hangs costs it up to six seconds).
   static bool ScreenButtonRect(HWND panel, int index, RECT& rect);
+  // The plain face of screen button index as the screen shows it: inside the frame, left of its icon and above its
+  // digits; CLR_INVALID without such a button.
+  static COLORREF ScreenButtonFace(HWND panel, int index);
   // Waits for a message box of Qiv whose text contains textPart; null on time-out.
   HWND WaitForMessageBox(const std::string& textPart);
 

@@ -84,4 +84,12 @@ int ZOrderIndex(HWND window) {
   return -1;
 }
 
+COLORREF ScreenPixel(POINT point) {
+  HDC screen = ::GetDC(nullptr);
+  if (screen == nullptr) return CLR_INVALID;
+  const COLORREF pixel = ::GetPixel(screen, point.x, point.y);
+  ::ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
 }  // namespace qiv::e2e

@@ -13,6 +13,8 @@ std::string WindowText(HWND window);
 // Screen coordinates; empty for a window that is gone.
 RECT WindowRect(HWND window);
 POINT Centre(const RECT& rect);
+// The colour the screen shows at point.
+COLORREF ScreenPixel(POINT point);
 // SendMessage bounded to 2 s, for windows of Qiv.exe; -1 when it timed out or the window is gone.
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string ClassName(HWND window);

@@ -68,7 +68,7 @@ void PanelCommands::ShowSettings() {
   host_.HideAppList();
   const WindowToken alive = host_.PanelToken();
   host_.SetMenuOpen(true);
-  SettingsDialog dialog(settings_, kGeneralPage, nullptr);
+  SettingsDialog dialog(settings_, model_, kGeneralPage, nullptr);
   const INT_PTR result = dialog.DoModal(host_.PanelWindowHandle());
   if (!alive.Alive()) return;
   host_.SetMenuOpen(false);

@@ -25,9 +25,10 @@ QIV_BEGIN_MESSAGE_MAP(CSetPS, PropertySheet)
   QIV_ON_COMMAND(IDCANCEL, BN_CLICKED, OnCancelCommand)
 QIV_END_MESSAGE_MAP()
 
-CSetPS::CSetPS(Settings& settings, Dialog& dialog, int startPage)
+CSetPS::CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage)
     : PropertySheet("Settings"),
       settings_(settings),
+      model_(model),
       dialog_(dialog),
       startPage_(startPage),
       general_(*this),

@@ -3,10 +3,8 @@
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
-#include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/harness/SettingsFixture.h"
 #include "tests/e2e/harness/ShellQueries.h"
-
-#include <commctrl.h>
 
 #include <map>
 #include <string>
@@ -15,8 +13,6 @@
 namespace qiv::e2e {
 namespace {
 
-constexpr const char* kDialogClass = "#32770";
-constexpr const char* kSettingsCaption = "Qiv Settings";
 constexpr const char* kColorListClass = "ColorListControl";
 constexpr int kGeneralPage = 0;
 constexpr int kAdvancedPage = 4;
@@ -43,20 +39,6 @@ std::map<std::string, std::pair<DWORD, std::string>> KeySnapshot(const char* pat
   return values;
 }
 
-RECT WindowRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
-
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result)) return -1;
-  return static_cast<LRESULT>(result);
-}
-
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -66,61 +48,14 @@ HWND FocusOf(HWND window) {
 
 std::string StartupShortcut() { return SpecialFolder(kStartupFolder) + "\\Qiv.lnk"; }
 
-class Settings : public QivTest {
+class Settings : public SettingsFixture {
  protected:
-  void StartQiv() {
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
-  }
-
-  // The panel's Settings command, and the window it opens with its sheet.
-  ::testing::AssertionResult OpenSettings() {
-    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    ::testing::AssertionResult opened = Eventually("the settings window", [&] {
-      dialog_ = FindVisibleTopLevel(qiv_.Id(), kDialogClass, kSettingsCaption);
-      sheet_ = dialog_ ? ::FindWindowExA(dialog_, nullptr, kDialogClass, nullptr) : nullptr;
-      tabs_ = sheet_ ? ::FindWindowExA(sheet_, nullptr, WC_TABCONTROLA, nullptr) : nullptr;
-      return tabs_ != nullptr && CurrentPage() != nullptr;
-    });
-    if (!opened) return opened;
-    return Eventually("the settings window in the foreground", [&] { return ::GetForegroundWindow() == dialog_; });
-  }
-
-  HWND CurrentPage() const { return reinterpret_cast<HWND>(SendTo(sheet_, PSM_GETCURRENTPAGEHWND)); }
-  int CurrentTab() const { return static_cast<int>(SendTo(tabs_, TCM_GETCURSEL)); }
-
-  ::testing::AssertionResult ShowPage(int index) {
-    SendTo(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    return Eventually("page " + std::to_string(index) + " in front", [&] { return CurrentTab() == index; });
-  }
-
-  HWND Control(int id) const { return ::GetDlgItem(CurrentPage(), id); }
-
-  void SetText(int id, const char* text) const { SendTo(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
-
-  void SetCheck(int id, bool checked) const { SendTo(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
-
-  ::testing::AssertionResult PressOnCurrentPage(int button) {
-    PressDialogButton(CurrentPage(), button);
-    return SettingsClosed();
-  }
-
-  ::testing::AssertionResult SettingsClosed() {
-    return Eventually("the settings window to close", [&] { return !::IsWindow(dialog_); });
-  }
-
   HWND ColorList() const { return FindVisibleTopLevel(qiv_.Id(), kColorListClass); }
 
   ::testing::AssertionResult OpenPicker(int id) {
     if (!ClickAt(Centre(WindowRect(Control(id))))) return ::testing::AssertionFailure() << "the click failed";
     return Eventually("the colour list", [&] { return ColorList() != nullptr; });
   }
-
-  HWND panel_ = nullptr;
-  HWND dialog_ = nullptr;
-  HWND sheet_ = nullptr;
-  HWND tabs_ = nullptr;
 };
 
 TEST_F(Settings, OpensAtGeneralWithFiveTabsOnOneRow) {

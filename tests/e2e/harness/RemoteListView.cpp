@@ -48,9 +48,9 @@ int RemoteListView::Count() const { return static_cast<int>(Send(LVM_GETITEMCOUN
 
 int RemoteListView::RowsPerPage() const { return static_cast<int>(Send(LVM_GETCOUNTPERPAGE, 0, 0)); }
 
-std::string RemoteListView::Text(int index) const {
+std::string RemoteListView::Text(int index, int subItem) const {
   LVITEMA item = {};
-  item.iSubItem = 0;
+  item.iSubItem = subItem;
   item.pszText = buffer_ + kTextOffset;
   item.cchTextMax = kTextMax;
   if (!Write(&item, sizeof(item))) return {};

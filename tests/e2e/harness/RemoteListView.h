@@ -21,7 +21,7 @@ class RemoteListView {
   int Count() const;
   // How many rows fit in the control without scrolling.
   int RowsPerPage() const;
-  std::string Text(int index) const;
+  std::string Text(int index, int subItem = 0) const;
   std::vector<std::string> Texts() const;
   LPARAM Data(int index) const;
   // Screen coordinates of the item's row; false for an index out of range.

@@ -102,6 +102,35 @@ class ScreensPage : public SettingsFixture {
     });
   }
 
+  // Change Icon on the selected screen.
+  ::testing::AssertionResult OpenIconBrowser() {
+    PressDialogButton(CurrentPage(), IDC_CHANGE_ICON);
+    return Eventually("the icon browser", [&] {
+      browser_ = FindVisibleTopLevel(qiv_.Id(), kDialogClass, kBrowserCaption);
+      return browser_ != nullptr;
+    });
+  }
+
+  // Browse in the icon browser, and the path typed into the file dialog and confirmed.
+  ::testing::AssertionResult ChooseFileInBrowser(const std::string& path) {
+    PressDialogButton(browser_, IDC_BROWSE_ICON_FILE);
+    HWND open = nullptr;
+    if (::testing::AssertionResult shown = Eventually("the file dialog",
+                                                      [&] {
+                                                        open = FindVisibleTopLevel(qiv_.Id(), kDialogClass, "Open");
+                                                        return open != nullptr;
+                                                      });
+        !shown) {
+      return shown;
+    }
+    // The file name field: a combo box on Windows (cmb13), an edit in older dialogs (edt1).
+    for (int id : {0x47c, 0x480}) {
+      if (HWND field = ::GetDlgItem(open, id)) SendTo(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    }
+    PressDialogButton(open, IDOK);
+    return Eventually("the file dialog to close", [&] { return !::IsWindow(open); });
+  }
+
   // Renames the selected screen as a user does: Rename, type, Enter.
   ::testing::AssertionResult RenameSelected(const std::string& name) {
     PressDialogButton(CurrentPage(), IDC_RENAME_SCREEN);
@@ -119,6 +148,8 @@ class ScreensPage : public SettingsFixture {
     if (!PressChord({VK_RETURN})) return ::testing::AssertionFailure() << "SendInput failed";
     return Eventually("the label edit to end", [&] { return !::IsWindow(edit) || !::IsWindowVisible(edit); });
   }
+
+  HWND browser_ = nullptr;
 };
 
 TEST_F(ScreensPage, AddRenameMoveAndOkReachThePanelAndTheRegistry) {
@@ -245,28 +276,33 @@ TEST_F(ScreensPage, FileWithOneIconIsChosenAtOnce) {
   StartQiv();
   ASSERT_TRUE(OpenScreensPage());
   ASSERT_TRUE(SelectScreen(0));
-  PressDialogButton(CurrentPage(), IDC_CHANGE_ICON);
-  HWND browser = nullptr;
-  ASSERT_TRUE(Eventually("the icon browser", [&] {
-    browser = FindVisibleTopLevel(qiv_.Id(), kDialogClass, kBrowserCaption);
-    return browser != nullptr;
-  }));
-  EXPECT_GT(RemoteListView(::GetDlgItem(browser, IDC_ICON_LIST)).Count(), 1) << "the program's own icons first";
-  PressDialogButton(browser, IDC_BROWSE_ICON_FILE);
-  HWND open = nullptr;
-  ASSERT_TRUE(Eventually("the file dialog", [&] {
-    open = FindVisibleTopLevel(qiv_.Id(), kDialogClass, "Open");
-    return open != nullptr;
-  }));
-  // The file name field: a combo box on Windows (cmb13), an edit in older dialogs (edt1).
-  for (int id : {0x47c, 0x480}) {
-    if (HWND field = ::GetDlgItem(open, id)) SendTo(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(iconFile.c_str()));
-  }
-  PressDialogButton(open, IDOK);
-  EXPECT_TRUE(Eventually("the browser to close by itself", [&] { return !::IsWindow(browser); }));
+  ASSERT_TRUE(OpenIconBrowser());
+  EXPECT_GT(RemoteListView(::GetDlgItem(browser_, IDC_ICON_LIST)).Count(), 1) << "the program's own icons first";
+  ASSERT_TRUE(ChooseFileInBrowser(iconFile));
+  EXPECT_TRUE(Eventually("the browser to close by itself", [&] { return !::IsWindow(browser_); }));
   ASSERT_TRUE(PressOnCurrentPage(IDOK));
   EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kScreensKey, "Screen #0"), iconFile + " 0");
   ::DeleteFileA(iconFile.c_str());
+}
+
+TEST_F(ScreensPage, FileWithoutIconsIsRefusedAndTheListedOneStays) {
+  const std::string textFile = TempPath("qiv-no-icons.txt");
+  std::ofstream(textFile) << "no icons here";
+  StartQiv();
+  ASSERT_TRUE(OpenScreensPage());
+  ASSERT_TRUE(OpenIconBrowser());
+  const HWND fileName = ::GetDlgItem(browser_, IDC_ICON_FILE_NAME);
+  const std::string ownFile = WindowText(fileName);
+  const int ownIcons = RemoteListView(::GetDlgItem(browser_, IDC_ICON_LIST)).Count();
+  ASSERT_TRUE(ChooseFileInBrowser(textFile));
+  ASSERT_TRUE(MessageShownAndClosed("This file contains no icons."));
+  EXPECT_TRUE(::IsWindow(browser_));
+  EXPECT_EQ(WindowText(fileName), ownFile);
+  EXPECT_EQ(RemoteListView(::GetDlgItem(browser_, IDC_ICON_LIST)).Count(), ownIcons);
+  PressDialogButton(browser_, IDCANCEL);
+  EXPECT_TRUE(Eventually("the browser to close", [&] { return !::IsWindow(browser_); }));
+  EXPECT_TRUE(PressOnCurrentPage(IDCANCEL));
+  ::DeleteFileA(textFile.c_str());
 }
 
 class KeyboardPage : public ScreensPage {

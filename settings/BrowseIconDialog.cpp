@@ -96,11 +96,14 @@ void BrowseIconDialog::Browse() {
 }
 
 void BrowseIconDialog::LoadIcons(const std::string& file) {
-  // A file may claim icons that cannot be taken out of it: only those that can are listed.
+  // A malformed file may claim more icons than it holds, tens of thousands of them: the list ends at the first
+  // that cannot be taken out.
   std::vector<std::pair<int, UniqueIcon>> icons;
   const int count = IconCount(file);
   for (int index = 0; index < count; ++index) {
-    if (UniqueIcon icon = ExtractIcon(file, index)) icons.emplace_back(index, std::move(icon));
+    UniqueIcon icon = ExtractIcon(file, index);
+    if (!icon) break;
+    icons.emplace_back(index, std::move(icon));
   }
   if (icons.empty()) {
     ::SetDlgItemTextA(Handle(), IDC_ICON_FILE_NAME, fileName_.c_str());

@@ -92,12 +92,13 @@ bool CSetScreenPP::SavePage() {
 }
 
 LRESULT CSetScreenPP::OnOkButton(WPARAM, LPARAM) {
+  // Checked before any page saves: refused here, no page has taken over anything yet.
   if (!RefuseEmptyList()) Sheet().ApplyAllPages();
   return 0;
 }
 
 bool CSetScreenPP::RefuseEmptyList() {
-  if (list_.ItemCount() > 0) return false;
+  if (workingScreens_.Count() > 0) return false;
   RevealForCorrection();
   ShowMessage(Handle(), IDS_NO_SCREENS, MB_OK);
   return true;

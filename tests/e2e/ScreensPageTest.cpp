@@ -410,6 +410,21 @@ TEST_F(KeyboardPage, AScreensCombinationForNextScreenIsRefusedNoneIsNot) {
   EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kQivKey, "HK_NextScreen"), "0 3");
 }
 
+TEST_F(KeyboardPage, StoredKeyOutsideTheListMustBeChosenAgain) {
+  ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kQivKey, "HK_NextScreen", "200 3"));
+  StartQiv();
+  ASSERT_TRUE(OpenSettings());
+  ASSERT_TRUE(ShowPage(kKeyboardPage));
+  ASSERT_TRUE(OpenHotKeyDialog(kNextScreenRowOfFive));
+  EXPECT_EQ(SendTo(HotKeyControl(IDC_HOT_KEY_KEY), CB_GETCURSEL), CB_ERR) << "no key chosen";
+  PressDialogButton(hotKeyDialog_, IDOK);
+  ASSERT_TRUE(MessageShownAndClosed("The key is not selected."));
+  EXPECT_TRUE(::IsWindow(hotKeyDialog_)) << "the dialog stays";
+  PressDialogButton(hotKeyDialog_, IDCANCEL);
+  ASSERT_TRUE(HotKeyDialogClosed());
+  EXPECT_TRUE(PressOnCurrentPage(IDCANCEL));
+}
+
 TEST_F(KeyboardPage, KeyOfANewScreenSwitchesToItAfterOk) {
   ASSERT_TRUE(helper_.Start());
   StartQiv();

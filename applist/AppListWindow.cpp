@@ -178,6 +178,10 @@ void AppListWindow::SizeToItems() {
       widths.push_back(extent.cx + (icon.right - icon.left));
     }
   }
+  // The list draws each label with margins that the text extent leaves out, so the widest title alone would
+  // end in "..."; the list's own fit to its items includes them.
+  list_.SetColumnWidth(0, LVSCW_AUTOSIZE);
+  widths.push_back(list_.ColumnWidth(0));
   const int columnWidth = AppListColumnWidth(widths, maxColumnWidth_);
   list_.SetColumnWidth(0, columnWidth);
   RECT item = {};
@@ -386,11 +390,13 @@ LRESULT AppListWindow::OnNotOnTop(WPARAM, LPARAM) {
 }
 
 LRESULT AppListWindow::OnStick(WPARAM, LPARAM) {
+  const WindowToken alive = Token();
   if (menuSelection_.size() > 1) {
-    const WindowToken alive = Token();
     ShowMessage(Handle(), IDS_STICK_SINGLE_WINDOW, MB_OK);
-    if (!alive.Alive()) return 0;
+  } else if (menuSelection_.size() == 1) {
+    host_.StickWindow(ToHwnd(menuSelection_.front()));
   }
+  if (!alive.Alive()) return 0;
   HideAppList();
   return 0;
 }

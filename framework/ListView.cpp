@@ -42,6 +42,8 @@ void ListView::SetColumnWidth(int column, int width) const {
   Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
 }
 
+int ListView::ColumnWidth(int column) const { return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column, 0)); }
+
 int ListView::InsertItem(int index, const std::string& text, int image, LPARAM data) const {
   LVITEMA item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
@@ -51,6 +53,8 @@ int ListView::InsertItem(int index, const std::string& text, int image, LPARAM d
   item.lParam = data;
   return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
+
+void ListView::DeleteItem(int index) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(index)); }
 
 void ListView::DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
 

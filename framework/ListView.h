@@ -26,9 +26,11 @@ class ListView : public Window {
   // The index of the new column, or -1.
   int InsertColumn(int index, const char* title, int width, int format = LVCFMT_LEFT) const;
   void SetColumnWidth(int column, int width) const;
+  int ColumnWidth(int column) const;
 
   // The index of the new item, or -1.
   int InsertItem(int index, const std::string& text, int image, LPARAM data) const;
+  void DeleteItem(int index) const;
   void DeleteAllItems() const;
   int ItemCount() const;
   LPARAM ItemData(int index) const;

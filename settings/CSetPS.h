@@ -31,8 +31,9 @@ constexpr int kAdvancedPage = 4;
 class CSetPS : public PropertySheet {
  public:
   // model: the panel's screens, which the Screens page edits a copy of; dialog: the window the sheet lives in,
-  // which OK and Cancel end; startPage: the page shown first.
-  CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage);
+  // which OK and Cancel end; startPage: the page shown first; windowToStick: a window for the Sticky Windows page
+  // to make a rule of, or null.
+  CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage, HWND windowToStick);
 
   // Every page's OK (and Enter): saves the pages that have a window and then the settings, and ends the
   // dialog with IDOK; a page that refuses its values keeps the dialog open.
@@ -43,6 +44,7 @@ class CSetPS : public PropertySheet {
   Settings& SettingsRecord() const { return settings_; }
   ScreenModel& Model() const { return model_; }
   CSetScreenPP& ScreensPage() { return screens_; }
+  HWND WindowToStick() const { return windowToStick_; }
 
  protected:
   void OnSheetCreated() override;
@@ -64,6 +66,7 @@ class CSetPS : public PropertySheet {
   ScreenModel& model_;
   Dialog& dialog_;
   int startPage_;
+  HWND windowToStick_;
   CSetGeneralPP general_;
   CSetScreenPP screens_;
   CSetKeyboardPP keyboard_;

@@ -12,7 +12,7 @@ QIV_BEGIN_MESSAGE_MAP(SettingsDialog, Dialog)
 QIV_END_MESSAGE_MAP()
 
 SettingsDialog::SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick)
-    : Dialog(IDD_SETTINGS), sheet_(settings, model, *this, startPage), windowToStick_(windowToStick) {}
+    : Dialog(IDD_SETTINGS), sheet_(settings, model, *this, startPage, windowToStick) {}
 
 bool SettingsDialog::OnInitDialog() {
   Dialog::OnInitDialog();

@@ -16,8 +16,6 @@ class SettingsDialog : public Dialog {
   // (and the screens handed to the panel), IDCANCEL else.
   SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick);
 
-  HWND WindowToStick() const { return windowToStick_; }
-
  protected:
   bool OnInitDialog() override;
   // Enter and Escape of the dialog act as every page's OK and Cancel.
@@ -30,7 +28,6 @@ class SettingsDialog : public Dialog {
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
 
   CSetPS sheet_;
-  HWND windowToStick_;
 };
 
 }  // namespace qiv

@@ -3,8 +3,11 @@
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
+#include "tests/e2e/harness/QivTest.h"
 #include "tests/e2e/harness/RemoteListView.h"
-#include "tests/e2e/harness/SettingsFixture.h"
+#include "tests/e2e/harness/SettingsWindow.h"
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <fstream>
@@ -14,6 +17,8 @@
 namespace qiv::e2e {
 namespace {
 
+constexpr int kScreensPage = 1;
+constexpr int kKeyboardPage = 2;
 constexpr const char* kScreensKey = "Software\\Brevik\\Qiv\\Screens";
 constexpr const char* kHotKeyCaption = "Hot key";
 constexpr const char* kBrowserCaption = "Change Icon";
@@ -29,6 +34,8 @@ constexpr int kAddedScreenRow = 6;
 constexpr int kNextScreenRow = 9;
 // With the five default screens alone.
 constexpr int kNextScreenRowOfFive = 8;
+
+bool IsChecked(HWND button) { return SendTo(button, BM_GETCHECK) == BST_CHECKED; }
 
 int PanelButtonCount(HWND panel) {
   return static_cast<int>(SendTo(::GetDlgItem(panel, IDC_SCREEN_BUTTONS), LB_GETCOUNT));
@@ -85,8 +92,39 @@ bool WriteOneIconFile(const std::string& path) {
   return file.good();
 }
 
-class ScreensPage : public SettingsFixture {
+class ScreensPage : public QivTest {
  protected:
+  void StartQiv() {
+    ASSERT_TRUE(qiv_.Start());
+    panel_ = qiv_.WaitForSettledPanel();
+    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
+  }
+
+  // The panel's Settings command.
+  ::testing::AssertionResult OpenSettings() {
+    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
+    return settings_.WaitUntilOpen();
+  }
+
+  HWND CurrentPage() const { return settings_.CurrentPage(); }
+  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
+  HWND Control(int id) const { return settings_.Control(id); }
+
+  ::testing::AssertionResult PressOnCurrentPage(int button) {
+    PressDialogButton(CurrentPage(), button);
+    return settings_.WaitUntilClosed();
+  }
+
+  // Waits for a message box of Qiv with textPart, checks that the settings window stays open behind it, and
+  // closes it with OK.
+  ::testing::AssertionResult MessageShownAndClosed(const std::string& textPart) {
+    const HWND box = qiv_.WaitForMessageBox(textPart);
+    if (box == nullptr) return ::testing::AssertionFailure() << "no message \"" << textPart << '"';
+    if (!::IsWindow(settings_.Dialog())) return ::testing::AssertionFailure() << "the settings window closed";
+    PressDialogButton(box, IDOK);
+    return Eventually("the message to close", [&] { return !::IsWindow(box); });
+  }
+
   ::testing::AssertionResult OpenScreensPage() {
     if (::testing::AssertionResult opened = OpenSettings(); !opened) return opened;
     return ShowPage(kScreensPage);
@@ -149,6 +187,8 @@ class ScreensPage : public SettingsFixture {
     return Eventually("the label edit to end", [&] { return !::IsWindow(edit) || !::IsWindowVisible(edit); });
   }
 
+  SettingsWindow settings_{qiv_};
+  HWND panel_ = nullptr;
   HWND browser_ = nullptr;
 };
 
@@ -233,7 +273,7 @@ TEST_F(ScreensPage, EmptiedListIsRefusedOnOk) {
   EXPECT_TRUE(::IsWindowEnabled(Control(IDC_ADD_SCREEN)));
   PressDialogButton(CurrentPage(), IDOK);
   ASSERT_TRUE(MessageShownAndClosed("There must be at least one screen in the screen list."));
-  EXPECT_TRUE(::IsWindow(dialog_)) << "the settings stay open";
+  EXPECT_TRUE(::IsWindow(settings_.Dialog())) << "the settings stay open";
   EXPECT_TRUE(PressOnCurrentPage(IDCANCEL));
   EXPECT_EQ(PanelButtonCount(panel_), 5);
 }

@@ -3,8 +3,11 @@
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
-#include "tests/e2e/harness/SettingsFixture.h"
+#include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/harness/SettingsWindow.h"
 #include "tests/e2e/harness/ShellQueries.h"
+
+#include <commctrl.h>
 
 #include <map>
 #include <string>
@@ -48,14 +51,48 @@ HWND FocusOf(HWND window) {
 
 std::string StartupShortcut() { return SpecialFolder(kStartupFolder) + "\\Qiv.lnk"; }
 
-class Settings : public SettingsFixture {
+class Settings : public QivTest {
  protected:
+  void StartQiv() {
+    ASSERT_TRUE(qiv_.Start());
+    panel_ = qiv_.WaitForSettledPanel();
+    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
+  }
+
+  // The panel's Settings command, and the window it opens with its sheet.
+  ::testing::AssertionResult OpenSettings() {
+    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
+    ::testing::AssertionResult opened = settings_.WaitUntilOpen();
+    dialog_ = settings_.Dialog();
+    tabs_ = settings_.Tabs();
+    return opened;
+  }
+
+  HWND CurrentPage() const { return settings_.CurrentPage(); }
+  int CurrentTab() const { return settings_.CurrentTab(); }
+  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
+  HWND Control(int id) const { return settings_.Control(id); }
+  void SetText(int id, const char* text) const { settings_.SetText(id, text); }
+  void SetCheck(int id, bool checked) const { settings_.SetCheck(id, checked); }
+
+  ::testing::AssertionResult PressOnCurrentPage(int button) {
+    PressDialogButton(CurrentPage(), button);
+    return SettingsClosed();
+  }
+
+  ::testing::AssertionResult SettingsClosed() { return settings_.WaitUntilClosed(); }
+
   HWND ColorList() const { return FindVisibleTopLevel(qiv_.Id(), kColorListClass); }
 
   ::testing::AssertionResult OpenPicker(int id) {
     if (!ClickAt(Centre(WindowRect(Control(id))))) return ::testing::AssertionFailure() << "the click failed";
     return Eventually("the colour list", [&] { return ColorList() != nullptr; });
   }
+
+  SettingsWindow settings_{qiv_};
+  HWND panel_ = nullptr;
+  HWND dialog_ = nullptr;
+  HWND tabs_ = nullptr;
 };
 
 TEST_F(Settings, OpensAtGeneralWithFiveTabsOnOneRow) {

@@ -30,8 +30,9 @@ constexpr unsigned kShortRunSeed = 7;
 constexpr int kShortRunActions = 60;
 // A switch waits 0 + 50 + ... + 450 ms for windows that are slow to go; Wine adds its own latency on top.
 constexpr ULONGLONG kSettleMs = 4000;
-// A window that shows itself on a hidden screen is on the desktop until the program has seen it and sent it back.
-constexpr ULONGLONG kSelfShowGraceMs = 4000;
+// A window that shows itself on a hidden screen is on the desktop until the program has seen it and sent it back;
+// counted from the moment it shows itself.
+constexpr ULONGLONG kSelfShowGraceMs = 1000;
 // The longest delay of a self-show or a close: long enough that some land in the middle of the next actions.
 constexpr WPARAM kMaxDelayMs = 1500;
 // Qiv takes the current screen's new windows in on its 500 ms refresh.
@@ -73,6 +74,9 @@ struct SoakWindow {
   // A self-show that has been asked for and not yet seen through: when it is due and how many shows are expected.
   ULONGLONG showAt = 0;
   LRESULT showsExpected = 0;
+  // Seen on the desktop after its self-show, and whether the time it took to go again has been counted.
+  bool seenAstray = false;
+  bool sendBackCounted = false;
   bool closing = false;
   // Out of place once already: counted then, and left out of the later checks (though not of the last one).
   bool reported = false;
@@ -198,11 +202,10 @@ class Soak : public QivTest {
     return ::IsWindowVisible(w.window) != FALSE;
   }
 
-  // Explorer-class windows are parked in a window of Qiv rather than hidden.
+  // Explorer-class windows are parked in Qiv's holder rather than hidden.
   bool OffDesktop(const SoakWindow& w) const {
     if (!IsExplorer(w)) return ::IsWindowVisible(w.window) == FALSE;
-    HWND parent = ::GetAncestor(w.window, GA_PARENT);
-    return parent != nullptr && parent != ::GetDesktopWindow() && WindowProcessId(parent) == qiv_.Id();
+    return qiv_.IsParked(w.window);
   }
 
   std::string StateText(const SoakWindow& w) const {
@@ -210,7 +213,7 @@ class Soak : public QivTest {
     if (!IsExplorer(w)) return visible ? "visible" : "hidden";
     HWND parent = ::GetAncestor(w.window, GA_PARENT);
     if (parent == ::GetDesktopWindow()) return visible ? "visible on the desktop" : "hidden on the desktop";
-    return WindowProcessId(parent) == qiv_.Id() ? "parked in Qiv's holder" : "parented elsewhere";
+    return qiv_.IsParked(w.window) ? "parked in Qiv's holder" : "parented elsewhere";
   }
 
   // An owned dialog goes and comes with its owner.
@@ -248,10 +251,20 @@ class Soak : public QivTest {
           bool withinGrace = false;
           for (size_t i = 0; i < windows_.size(); ++i) {
             SoakWindow& w = windows_[i];
-            if (w.reported || !Alive(w) || InPlace(w, Expected(w))) continue;
+            if (w.reported || !Alive(w)) continue;
+            const bool selfShown = w.showAt != 0 && now >= w.showAt;
+            if (InPlace(w, Expected(w))) {
+              if (selfShown && w.seenAstray && !w.sendBackCounted) {
+                sendBackTimes_.push_back(now - w.showAt);
+                w.sendBackCounted = true;
+              }
+              continue;
+            }
+            if (selfShown) w.seenAstray = true;
             failing.push_back(i);
-            ULONGLONG deadline = start + kSettleMs;
-            if (w.showAt != 0) deadline = std::max(deadline, w.showAt + kSelfShowGraceMs);
+            // Self-shows are awaited before every switch, so one lands only while no switch runs: its grace is
+            // its own, not the settling time of the action that came before it.
+            const ULONGLONG deadline = w.showAt != 0 ? w.showAt + kSelfShowGraceMs : start + kSettleMs;
             if (now < deadline) withinGrace = true;
           }
           return failing.empty() || !withinGrace;
@@ -500,6 +513,8 @@ class Soak : public QivTest {
     // for a moment, and must be gone again within the grace.
     w.showsExpected = static_cast<LRESULT>(shown) + 1;
     w.showAt = ::GetTickCount64() + delay;
+    w.seenAstray = false;
+    w.sendBackCounted = false;
     ::PostMessageA(w.window, kMsgShowAfter, delay, 0);
     ++selfShows_;
     CheckWindows("self-show");
@@ -624,13 +639,15 @@ class Soak : public QivTest {
   void PrintCounts() {
     const auto [median, longest] = MedianAndMax(switchTimes_);
     const auto [settleMedian, settleLongest] = MedianAndMax(settleTimes_);
+    const auto [sendBackMedian, sendBackLongest] = MedianAndMax(sendBackTimes_);
     std::printf(
         "[soak] seed %u: actions %d, switches %d, windows lost %d, windows on a wrong screen %d, not back after "
-        "close %d, switch time median %llu ms, max %llu ms; settled median %llu ms, max %llu ms (hangs %d, "
-        "self-shows %d, closes %d, opens %d, inputs without effect %d, windows at the end %d, %.0f s)\n",
+        "close %d, switch time median %llu ms, max %llu ms; settled median %llu ms, max %llu ms; self-shown windows "
+        "sent back in median %llu ms, max %llu ms of %zu seen (hangs %d, self-shows %d, closes %d, opens %d, inputs "
+        "without effect %d, windows at the end %d, %.0f s)\n",
         seed_, actionIndex_, switches_, lost_, wrongScreen_, notBack_, median, longest, settleMedian, settleLongest,
-        hangs_, selfShows_, closes_, opens_, inputsWithoutEffect_, LivingCount(),
-        static_cast<double>(::GetTickCount64() - begin_) / 1000.0);
+        sendBackMedian, sendBackLongest, sendBackTimes_.size(), hangs_, selfShows_, closes_, opens_,
+        inputsWithoutEffect_, LivingCount(), static_cast<double>(::GetTickCount64() - begin_) / 1000.0);
     std::fflush(stdout);
   }
 
@@ -647,6 +664,7 @@ class Soak : public QivTest {
   std::deque<std::string> history_;
   std::vector<ULONGLONG> switchTimes_;
   std::vector<ULONGLONG> settleTimes_;
+  std::vector<ULONGLONG> sendBackTimes_;
   ULONGLONG lastSwitchInput_ = 0;
   ULONGLONG begin_ = 0;
   int switches_ = 0, lost_ = 0, wrongScreen_ = 0, notBack_ = 0;

@@ -46,9 +46,14 @@ class QivProcess {
 
   ChildProcess& Process() { return process_; }
   DWORD Id() const { return process_.Id(); }
+  // The guardian: the other Qiv.exe, which this one started; 0 while there is none.
+  DWORD GuardianId() const;
+  // A child of the holder window, which lives in the program or in its guardian.
+  bool IsParked(HWND window) const;
 
  private:
   ChildProcess process_;
+  mutable DWORD holderProcessId_ = 0;
 };
 
 }  // namespace qiv::e2e

@@ -48,6 +48,16 @@ int RemoteListView::Count() const { return static_cast<int>(Send(LVM_GETITEMCOUN
 
 int RemoteListView::RowsPerPage() const { return static_cast<int>(Send(LVM_GETCOUNTPERPAGE, 0, 0)); }
 
+int RemoteListView::ColumnWidth() const { return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, 0, 0)); }
+
+int RemoteListView::WidthThatFitsItems() const {
+  const int width = ColumnWidth();
+  Send(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+  const int fitted = ColumnWidth();
+  Send(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
+  return fitted;
+}
+
 std::string RemoteListView::Text(int index, int subItem) const {
   LVITEMA item = {};
   item.iSubItem = subItem;

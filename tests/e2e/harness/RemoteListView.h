@@ -21,6 +21,9 @@ class RemoteListView {
   int Count() const;
   // How many rows fit in the control without scrolling.
   int RowsPerPage() const;
+  int ColumnWidth() const;
+  // The width the control itself gives the first column to show every item whole; the column is left as it was.
+  int WidthThatFitsItems() const;
   std::string Text(int index, int subItem = 0) const;
   std::vector<std::string> Texts() const;
   LPARAM Data(int index) const;

@@ -10,6 +10,11 @@
 namespace qiv::e2e {
 
 std::string WindowText(HWND window);
+// Screen coordinates; empty for a window that is gone.
+RECT WindowRect(HWND window);
+POINT Centre(const RECT& rect);
+// SendMessage bounded to 2 s, for windows of Qiv.exe; -1 when it timed out or the window is gone.
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string ClassName(HWND window);
 DWORD WindowProcessId(HWND window);
 

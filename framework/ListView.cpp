@@ -119,4 +119,8 @@ void ListView::Select(int index) const {
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
+void ListView::EnsureVisible(int index) const { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE); }
+
+void ListView::EditLabel(int index) const { Send(LVM_EDITLABELA, static_cast<WPARAM>(index)); }
+
 }  // namespace qiv

@@ -30,8 +30,9 @@ constexpr int kAdvancedPage = 4;
 
 class CSetPS : public PropertySheet {
  public:
-  // dialog: the window the sheet lives in, which OK and Cancel end; startPage: the page shown first;
-  // windowToStick: a window for the Sticky Windows page to make a rule of, or null.
+  // model: the panel's screens, which the Screens page edits a copy of; dialog: the window the sheet lives in,
+  // which OK and Cancel end; startPage: the page shown first; windowToStick: a window for the Sticky Windows page
+  // to make a rule of, or null.
   CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage, HWND windowToStick);
 
   // Every page's OK (and Enter): saves the pages that have a window and then the settings, and ends the
@@ -42,6 +43,7 @@ class CSetPS : public PropertySheet {
 
   Settings& SettingsRecord() const { return settings_; }
   ScreenModel& Model() const { return model_; }
+  CSetScreenPP& ScreensPage() { return screens_; }
   HWND WindowToStick() const { return windowToStick_; }
 
  protected:
@@ -60,6 +62,7 @@ class CSetPS : public PropertySheet {
   std::vector<PageActions*> PageList();
 
   Settings& settings_;
+  // Before the pages, which read it as they are made.
   ScreenModel& model_;
   Dialog& dialog_;
   int startPage_;

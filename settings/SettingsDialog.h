@@ -11,8 +11,9 @@ namespace qiv {
 
 class SettingsDialog : public Dialog {
  public:
-  // startPage: kGeneralPage or another page index of CSetPS; windowToStick: a window for the Sticky Windows
-  // page to make a rule of, or null. Run it with DoModal: IDOK once the settings are saved, IDCANCEL else.
+  // model: the panel's screens; startPage: kGeneralPage or another page index of CSetPS; windowToStick: a window
+  // for the Sticky Windows page to make a rule of, or null. Run it with DoModal: IDOK once the settings are saved
+  // (and the screens handed to the panel), IDCANCEL else.
   SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick);
 
  protected:

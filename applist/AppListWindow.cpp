@@ -2,6 +2,7 @@
 #include "applist/AppListWindow.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "applist/AppListGeometry.h"
@@ -139,13 +140,18 @@ void AppListWindow::FillList(const ScreenWindows& screen) {
                  SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   list_.DeleteAllItems();
   images_.SetCount(1);
+  // Windows of one program mostly share their icon, and adding one copies its bits out of that program: each
+  // icon goes into the image list once.
+  std::map<HICON, int> imageOfIcon;
   int count = 0;
   for (WindowHandle window : screen.Windows()) {
     if (!desktop_.Exists(window)) continue;
     const std::string title = desktop_.Text(window);
     if (title.empty()) continue;
-    // Bounded: a window that does not answer costs at most 200 ms and gets the default icon.
-    const int image = images_.AddIcon(GetWindowIcon(ToHwnd(window)));
+    // Bounded: a window that does not answer costs at most 100 ms and gets the default icon.
+    const HICON icon = GetWindowIcon(ToHwnd(window));
+    const auto known = imageOfIcon.find(icon);
+    const int image = known != imageOfIcon.end() ? known->second : (imageOfIcon[icon] = images_.AddIcon(icon));
     if (list_.InsertItem(count, title, image, reinterpret_cast<LPARAM>(window)) >= 0) ++count;
   }
   if (count > 0) {

@@ -16,11 +16,13 @@ namespace {
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 using SHGetFolderPathFunction = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
 
-// Bounded: a hung window costs at most 100 ms per question.
-HICON AskWindowForIcon(HWND window, UINT message, WPARAM wParam) {
-  DWORD_PTR icon = 0;
-  if (!::SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 100, &icon)) return nullptr;
-  return reinterpret_cast<HICON>(icon);
+// Bounded: a hung window costs at most 100 ms per question. False when the window did not answer in time; icon is
+// then left as it was.
+bool AskWindowForIcon(HWND window, UINT message, WPARAM wParam, HICON& icon) {
+  DWORD_PTR answer = 0;
+  if (!::SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 100, &answer)) return false;
+  icon = reinterpret_cast<HICON>(answer);
+  return true;
 }
 
 }  // namespace
@@ -89,9 +91,13 @@ void SetWindowAlpha(HWND window, BYTE alpha) {
 
 HICON GetWindowIcon(HWND window) {
   if (HICON icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICON))) return icon;
-  if (HICON icon = AskWindowForIcon(window, WM_GETICON, ICON_BIG)) return icon;
-  if (HICON icon = AskWindowForIcon(window, WM_QUERYDRAGICON, 0)) return icon;
-  return ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_DEFAULT_WINDOW));
+  HICON icon = nullptr;
+  // A window that let the first question time out would let the second one time out too: one bound per window
+  // that does not answer, not two.
+  if (AskWindowForIcon(window, WM_GETICON, ICON_BIG, icon) && icon == nullptr) {
+    AskWindowForIcon(window, WM_QUERYDRAGICON, 0, icon);
+  }
+  return icon != nullptr ? icon : ::LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_DEFAULT_WINDOW));
 }
 
 void DrawFrame3D(HDC dc, const RECT& rect, COLORREF colour, bool sunken) {

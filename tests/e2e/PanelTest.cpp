@@ -43,12 +43,6 @@ RECT WorkArea() {
   return area;
 }
 
-RECT WindowRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
-
 // MainWndPos as stored: left, top, right and bottom as 32-bit integers.
 std::optional<Corners> SavedPanelRect() {
   const std::optional<std::string> data = ReadBinary(HKEY_CURRENT_USER, kQivKey, "MainWndPos");
@@ -66,9 +60,6 @@ RECT DefaultPanelRect() {
   const LONG left = (area.right - area.left) / 2;
   return {left, area.top, left + kDefaultWidthCells * cell, area.top + cell};
 }
-
-// The middle of rect.
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 // Far enough from the panel that it counts as not pointed at, and clear of its menu.
 POINT FarFrom(const RECT& panel) { return {panel.left - 300, panel.bottom + 400}; }

@@ -27,6 +27,12 @@ std::string MessageBoxText(HWND box);
 // Presses a button of a message box or dialog (IDOK, IDYES, IDNO...).
 void PressDialogButton(HWND dialog, int buttonId);
 
+// The window's rectangle in screen coordinates; empty if it is no window.
+RECT WindowRect(HWND window);
+// The middle of rect.
+POINT Centre(const RECT& rect);
+// SendMessage that gives up on a window that does not answer within 2 s; -1 then.
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Position of window among the top-level windows (0 = top); -1 if it is not one.
 int ZOrderIndex(HWND window);
 

@@ -16,12 +16,16 @@
 #include "framework/GdiObjects.h"
 #include "framework/ShowMessage.h"
 #include "panel/PanelWindow.h"
+#include "platform/win32/Win32Desktop.h"
 #include "resources/resource.h"
 #include "shell/ShellServices.h"
 #include "shell/Shortcuts.h"
 
 namespace qiv {
 namespace {
+
+// The guardian's start takes a few hundred milliseconds; past this the panel parks in a holder of its own.
+constexpr DWORD kGuardianHolderWaitMs = 2000;
 
 int ScreenBitsPerPixel() {
   UniqueMemoryDc dc = MakeMemoryDc(nullptr);
@@ -94,7 +98,11 @@ void QivApplication::NormalRun() {
   // A run that ended without bringing its windows back, and whose guardian could not either, left them here.
   BringBackJournalledWindows(Win32OffDesktopJournal::TakeStoredEntries());
   if (journal_.Open()) {
-    StartGuardian();
+    // Parked in the guardian's holder, an Explorer window outlives this process: a kill, or a program that does
+    // not answer when the panel hands its window back, leaves it to the guardian instead of destroying it.
+    if (const std::uint32_t guardian = StartGuardian()) {
+      engine_.SetHolderWindow(ToWindowHandle(WaitForGuardianHolder(guardian, kGuardianHolderWaitMs)));
+    }
     InstallCrashRescue(journal_);
   }
 

@@ -15,6 +15,8 @@ class AppListHost {
   virtual RECT ScreenButtonRect(int screen) const = 0;
   // The screen whose button is framed while the list shows it; -1 when the list is hidden. Repaints the buttons.
   virtual void SetListedScreen(int screen) = 0;
+  // The settings at their Sticky Windows page, making a rule of window; returns once they have closed.
+  virtual void StickWindow(HWND window) = 0;
 
  protected:
   ~AppListHost() = default;

@@ -390,11 +390,13 @@ LRESULT AppListWindow::OnNotOnTop(WPARAM, LPARAM) {
 }
 
 LRESULT AppListWindow::OnStick(WPARAM, LPARAM) {
+  const WindowToken alive = Token();
   if (menuSelection_.size() > 1) {
-    const WindowToken alive = Token();
     ShowMessage(Handle(), IDS_STICK_SINGLE_WINDOW, MB_OK);
-    if (!alive.Alive()) return 0;
+  } else if (menuSelection_.size() == 1) {
+    host_.StickWindow(ToHwnd(menuSelection_.front()));
   }
+  if (!alive.Alive()) return 0;
   HideAppList();
   return 0;
 }

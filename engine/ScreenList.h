@@ -40,6 +40,8 @@ class ScreenList {
   void CopyFrom(const ScreenList& other);
 
   int Count() const { return static_cast<int>(screens_.size()); }
+  // Where this list takes its icons from, and so must a copy of it.
+  IconSource& Icons() const { return icons_; }
   // Null for an empty position and one outside the list.
   const Screen* At(int position) const;
   // These answer the empty value for an empty position and one outside the list.

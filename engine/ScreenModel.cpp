@@ -180,4 +180,17 @@ void ScreenModel::BringBackAllWindows() {
   current_ = -1;
 }
 
+void ScreenModel::ReleaseStickyWindows(const StickyRuleList& rules) {
+  for (std::unique_ptr<ScreenWindows>& screen : screenWindows_) {
+    // A copy: the list shrinks as windows leave it.
+    const std::vector<WindowHandle> windows = screen->Windows();
+    for (WindowHandle window : windows) {
+      if (!MatchesStickyRule(rules, desktop_.Text(window), desktop_.ClassName(window))) continue;
+      // Shown before it leaves the list: once untracked, nothing would bring a hidden window back.
+      engine_.SetWindowOnDesktop(window, true, nullptr, nullptr);
+      screen->Remove(window);
+    }
+  }
+}
+
 }  // namespace qiv

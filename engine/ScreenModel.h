@@ -12,6 +12,7 @@
 #include "engine/PanelView.h"
 #include "engine/ScreenList.h"
 #include "engine/ScreenWindows.h"
+#include "engine/StickyRuleList.h"
 #include "engine/SwitchEngine.h"
 #include "engine/WindowTracker.h"
 #include "platform/IconSource.h"
@@ -57,6 +58,9 @@ class ScreenModel {
   // The model has no screens to switch afterwards. Inside a switch (the session's end arrives during one of its
   // waits) the windows come back at once and the lists go when the switch returns.
   void BringBackAllWindows();
+  // The sticky rules changed: every window that one of them now matches comes back to the desktop, shown and not
+  // activated, and leaves every screen's list, since a sticky window is never tracked.
+  void ReleaseStickyWindows(const StickyRuleList& rules);
 
   const ScreenList& Screens() const { return screenList_; }
   int ScreenCount() const { return static_cast<int>(screenWindows_.size()); }

@@ -27,8 +27,12 @@ class SwitchEngine {
   SwitchEngine(const SwitchEngine&) = delete;
   SwitchEngine& operator=(const SwitchEngine&) = delete;
 
-  // The hidden window that parks Explorer-class windows; null while there is none.
-  void SetHolderWindow(WindowHandle holder) { holder_ = holder; }
+  // The hidden window that parks Explorer-class windows, in our process or in the guardian's; null while there is
+  // none.
+  void SetHolderWindow(WindowHandle holder) {
+    holder_ = holder;
+    tracker_.SetHolderWindow(holder);
+  }
   WindowHandle HolderWindow() const { return holder_; }
 
   bool IsExplorerClass(WindowHandle window);

@@ -22,7 +22,7 @@ bool WindowTracker::IsEligibleWindow(WindowHandle window, const ScreenWindows* e
   if (excluded != nullptr && excluded->Contains(window)) return false;
   // It belongs to the screen it was taken off with until that screen shows it again.
   if (takenOff_.Contains(window)) return false;
-  if (desktop_.ProcessId(window) == process_.OwnProcessId()) return false;
+  if (desktop_.ProcessId(window) == process_.OwnProcessId() || window == holder_) return false;
   if (MatchesStickyRule(settings_.StickyRules, desktop_.Text(window), desktop_.ClassName(window))) return false;
   // Dialog boxes and other owned windows move with their owner.
   if (desktop_.Parent(window) != nullptr || desktop_.Owner(window) != nullptr) return false;
@@ -39,7 +39,7 @@ void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWind
   // keeps its place in its own screen's list, or it would come back later on whatever screen is current then.
   std::vector<WindowHandle> parked;
   for (WindowHandle window : listed) {
-    if (IsParkedInOwnWindow(window)) {
+    if (IsParkedInHolder(window)) {
       parked.push_back(window);
     } else if (!IsEligibleWindow(window, excluded, answers)) {
       screen.Remove(window);
@@ -58,10 +58,9 @@ void WindowTracker::RefreshScreenWindows(ScreenWindows& screen, const ScreenWind
   screen.Reorder(std::move(sorted));
 }
 
-bool WindowTracker::IsParkedInOwnWindow(WindowHandle window) {
-  const WindowHandle parent = desktop_.Parent(window);
-  return parent != nullptr && desktop_.ProcessId(window) != process_.OwnProcessId() &&
-         desktop_.ProcessId(parent) == process_.OwnProcessId();
+bool WindowTracker::IsParkedInHolder(WindowHandle window) {
+  return holder_ != nullptr && desktop_.Parent(window) == holder_ &&
+         desktop_.ProcessId(window) != process_.OwnProcessId();
 }
 
 bool WindowTracker::CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers) {

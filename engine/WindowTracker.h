@@ -18,16 +18,19 @@ class WindowTracker {
   WindowTracker(const WindowTracker&) = delete;
   WindowTracker& operator=(const WindowTracker&) = delete;
 
-  // A visible top-level window of another process, not in excluded's list, not taken off the desktop by us (a
-  // late hide leaves it visible for a while), not sticky, without parent and owner, not a tool window while those
-  // are sticky, and answering. The tests run in that order, the costly probe last.
+  // The window that parks Explorer-class windows, in our process or in the guardian's; null while there is none.
+  void SetHolderWindow(WindowHandle holder) { holder_ = holder; }
+
+  // A visible top-level window of another process and not the holder, not in excluded's list, not taken off the desktop
+  // by us (a late hide leaves it visible for a while), not sticky, without parent and owner, not a tool window while
+  // those are sticky, and answering. The tests run in that order, the costly probe last.
   bool IsEligibleWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers = nullptr);
   bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr) {
     return busyWindows_.IsWindowHung(window, answers);
   }
 
-  // A window of another program that is a child of one of ours: parked in the holder window.
-  bool IsParkedInOwnWindow(WindowHandle window);
+  // A window of another program that is a child of the holder window.
+  bool IsParkedInHolder(WindowHandle window);
   // Drops the windows that are no longer eligible, except parked ones, adds the eligible ones that are new, and
   // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others. Only right for the
   // current screen: only its windows are on the desktop. Each thread is probed once, or not at all when answers (shared
@@ -50,6 +53,7 @@ class WindowTracker {
   BusyWindowSet busyWindows_;
   AddedTimeMap addedTimes_;
   OffDesktopWindows takenOff_;
+  WindowHandle holder_ = nullptr;
 };
 
 }  // namespace qiv

@@ -54,6 +54,8 @@ int ListView::InsertItem(int index, const std::string& text, int image, LPARAM d
   return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+void ListView::DeleteItem(int index) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(index)); }
+
 void ListView::DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
 
 int ListView::ItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
@@ -116,5 +118,9 @@ void ListView::Select(int index) const {
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
+
+void ListView::EnsureVisible(int index) const { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE); }
+
+void ListView::EditLabel(int index) const { Send(LVM_EDITLABELA, static_cast<WPARAM>(index)); }
 
 }  // namespace qiv

@@ -30,6 +30,7 @@ class ListView : public Window {
 
   // The index of the new item, or -1.
   int InsertItem(int index, const std::string& text, int image, LPARAM data) const;
+  void DeleteItem(int index) const;
   void DeleteAllItems() const;
   int ItemCount() const;
   LPARAM ItemData(int index) const;
@@ -42,6 +43,10 @@ class ListView : public Window {
   std::vector<int> SelectedItems() const;
   // Selects and focuses index alone; -1 clears the selection.
   void Select(int index) const;
+  // Scrolls the item fully into view.
+  void EnsureVisible(int index) const;
+  // Starts editing the item's label; the control must have the focus and LVS_EDITLABELS.
+  void EditLabel(int index) const;
 };
 
 }  // namespace qiv

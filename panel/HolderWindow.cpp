@@ -25,6 +25,10 @@ bool HolderWindow::OnInitDialog() {
   ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
   MakeToolWindow(Handle());
   MoveOutOfSight();
+  // Never to be activated again: it is the top-most window, and activating it would also set the focus into a parked
+  // window of another program, waiting for that program while the program waits for a parent change of ours. When
+  // the foreground window goes (the program killed, say), the system would otherwise pick this one.
+  ::EnableWindow(Handle(), FALSE);
   *publishedWindow_ = Handle();
   ::SetEvent(startedEvent_);
   return true;

@@ -66,9 +66,15 @@ void PanelCommands::ShowMainMenu() {
 
 void PanelCommands::ShowSettings() {
   host_.HideAppList();
+  RunSettings(kGeneralPage, nullptr);
+}
+
+void PanelCommands::StickWindow(HWND window) { RunSettings(kStickyPage, window); }
+
+void PanelCommands::RunSettings(int startPage, HWND windowToStick) {
   const WindowToken alive = host_.PanelToken();
   host_.SetMenuOpen(true);
-  SettingsDialog dialog(settings_, kGeneralPage, nullptr);
+  SettingsDialog dialog(settings_, model_, startPage, windowToStick);
   const INT_PTR result = dialog.DoModal(host_.PanelWindowHandle());
   if (!alive.Alive()) return;
   host_.SetMenuOpen(false);

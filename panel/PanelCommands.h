@@ -48,6 +48,8 @@ class PanelCommands {
   void ShowMainMenu();
   // The settings window at its General page; the panel takes the settings over after OK.
   void ShowSettings();
+  // The settings window at its Sticky Windows page, making a rule of window; returns once it has closed.
+  void StickWindow(HWND window);
   void LockOrUnlock();
   void ShowHelp();
   void ShowAbout();
@@ -55,6 +57,8 @@ class PanelCommands {
   void Close();
 
  private:
+  void RunSettings(int startPage, HWND windowToStick);
+
   PanelCommandHost& host_;
   Settings& settings_;
   ScreenModel& model_;

@@ -60,7 +60,7 @@ std::optional<PixelRect> EmptyButtonCells(int width, int height, int cell, bool 
 int ScreensThatFit(int workAreaWidth, int cell, bool doubleWidth) {
   const int buttonWidth = cell * (doubleWidth ? 2 : 1);
   if (buttonWidth <= 0) return 1;
-  return std::max(1, workAreaWidth / buttonWidth + 2);
+  return std::max(1, workAreaWidth / buttonWidth + 3);
 }
 
 PixelPoint SnapToWorkArea(PixelPoint corner, int width, int height, const PixelRect& workArea, int distance) {

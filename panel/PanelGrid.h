@@ -47,8 +47,9 @@ GridShape FitPanelToGrid(int requestedWidth, int requestedHeight, int cell, int 
 std::optional<PixelRect> EmptyButtonCells(int width, int height, int cell, bool doubleWidth, int screenCount,
                                           int itemWidth, int itemHeight);
 
-// The most screens the Screens page lets a user make: (count - 2) buttons no wider together than the work area. A
-// stored list with more is loaded only that far.
+// The most screens the Screens page lets a user make: it adds one more as long as the screens beyond the first two
+// are no wider together than the work area, so the last one added takes the list one past that. A stored list with
+// more is loaded only that far.
 int ScreensThatFit(int workAreaWidth, int cell, bool doubleWidth);
 
 // The top-left corner of a panel of width x height dragged to corner, snapped to the work

@@ -108,7 +108,8 @@ bool PanelWindow::OnInitDialog() {
   appList_.Create();
   resizer_.Create(Handle());
 
-  engine_.SetHolderWindow(ToWindowHandle(holder_.Start()));
+  // Without the guardian's holder, the panel parks in one of its own.
+  if (engine_.HolderWindow() == nullptr) engine_.SetHolderWindow(ToWindowHandle(holder_.Start()));
   QivhookInit(Handle(), ::GetCurrentProcessId());
 
   ScreenList stored(icons_);

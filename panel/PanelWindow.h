@@ -62,6 +62,7 @@ class PanelWindow final : public Dialog,
   HWND ScreenButtonsHandle() const override { return screenButtons_.Handle(); }
   RECT ScreenButtonRect(int screen) const override;
   void SetListedScreen(int screen) override;
+  void StickWindow(HWND window) override { commands_.StickWindow(window); }
 
   LRESULT OnLockGate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScreenSelected(WPARAM wParam, LPARAM lParam);

@@ -25,11 +25,13 @@ QIV_BEGIN_MESSAGE_MAP(CSetPS, PropertySheet)
   QIV_ON_COMMAND(IDCANCEL, BN_CLICKED, OnCancelCommand)
 QIV_END_MESSAGE_MAP()
 
-CSetPS::CSetPS(Settings& settings, Dialog& dialog, int startPage)
+CSetPS::CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage, HWND windowToStick)
     : PropertySheet("Settings"),
       settings_(settings),
+      model_(model),
       dialog_(dialog),
       startPage_(startPage),
+      windowToStick_(windowToStick),
       general_(*this),
       screens_(*this),
       keyboard_(*this),

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "engine/ScreenModel.h"
 #include "framework/Dialog.h"
 #include "framework/ImageList.h"
 #include "framework/PropertySheet.h"
@@ -29,8 +30,10 @@ constexpr int kAdvancedPage = 4;
 
 class CSetPS : public PropertySheet {
  public:
-  // dialog: the window the sheet lives in, which OK and Cancel end; startPage: the page shown first.
-  CSetPS(Settings& settings, Dialog& dialog, int startPage);
+  // model: the panel's screens, which the Screens page edits a copy of; dialog: the window the sheet lives in,
+  // which OK and Cancel end; startPage: the page shown first; windowToStick: a window for the Sticky Windows page
+  // to make a rule of, or null.
+  CSetPS(Settings& settings, ScreenModel& model, Dialog& dialog, int startPage, HWND windowToStick);
 
   // Every page's OK (and Enter): saves the pages that have a window and then the settings, and ends the
   // dialog with IDOK; a page that refuses its values keeps the dialog open.
@@ -39,6 +42,9 @@ class CSetPS : public PropertySheet {
   void CancelAllPages();
 
   Settings& SettingsRecord() const { return settings_; }
+  ScreenModel& Model() const { return model_; }
+  CSetScreenPP& ScreensPage() { return screens_; }
+  HWND WindowToStick() const { return windowToStick_; }
 
  protected:
   void OnSheetCreated() override;
@@ -56,8 +62,11 @@ class CSetPS : public PropertySheet {
   std::vector<PageActions*> PageList();
 
   Settings& settings_;
+  // Before the pages, which read it as they are made.
+  ScreenModel& model_;
   Dialog& dialog_;
   int startPage_;
+  HWND windowToStick_;
   CSetGeneralPP general_;
   CSetScreenPP screens_;
   CSetKeyboardPP keyboard_;

@@ -11,8 +11,8 @@ QIV_BEGIN_MESSAGE_MAP(SettingsDialog, Dialog)
   QIV_ON_MESSAGE(WM_ACTIVATE, OnActivate)
 QIV_END_MESSAGE_MAP()
 
-SettingsDialog::SettingsDialog(Settings& settings, int startPage, HWND windowToStick)
-    : Dialog(IDD_SETTINGS), sheet_(settings, *this, startPage), windowToStick_(windowToStick) {}
+SettingsDialog::SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick)
+    : Dialog(IDD_SETTINGS), sheet_(settings, model, *this, startPage, windowToStick) {}
 
 bool SettingsDialog::OnInitDialog() {
   Dialog::OnInitDialog();

@@ -11,11 +11,10 @@ namespace qiv {
 
 class SettingsDialog : public Dialog {
  public:
-  // startPage: kGeneralPage or another page index of CSetPS; windowToStick: a window for the Sticky Windows
-  // page to make a rule of, or null. Run it with DoModal: IDOK once the settings are saved, IDCANCEL else.
-  SettingsDialog(Settings& settings, int startPage, HWND windowToStick);
-
-  HWND WindowToStick() const { return windowToStick_; }
+  // model: the panel's screens; startPage: kGeneralPage or another page index of CSetPS; windowToStick: a window
+  // for the Sticky Windows page to make a rule of, or null. Run it with DoModal: IDOK once the settings are saved
+  // (and the screens handed to the panel), IDCANCEL else.
+  SettingsDialog(Settings& settings, ScreenModel& model, int startPage, HWND windowToStick);
 
  protected:
   bool OnInitDialog() override;
@@ -29,7 +28,6 @@ class SettingsDialog : public Dialog {
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
 
   CSetPS sheet_;
-  HWND windowToStick_;
 };
 
 }  // namespace qiv

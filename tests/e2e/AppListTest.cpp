@@ -1,9 +1,11 @@
 // The application list under Wine with windows of the helper process: opening it beside a screen button,
-// its rows, live titles and arrow keys, when it hides, the Close command and dragging windows onto buttons.
+// its rows, live titles and arrow keys, when it hides, the Close and Stick commands and dragging windows onto
+// buttons.
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
 #include "tests/e2e/harness/RemoteListView.h"
+#include "tests/e2e/harness/SettingsWindow.h"
 #include "tests/e2e/harness/SwitchingFixture.h"
 
 #include <string>
@@ -279,6 +281,86 @@ TEST_F(AppList, DragOfThreeWindowsWithCtrlCopiesThemOntoTheCurrentScreen) {
   ASSERT_TRUE(PressChord({VK_ESCAPE}));
   ASSERT_TRUE(ListHidden());
   EXPECT_EQ(TitlesOf(0), (Titles{"One", "Two", "Three"})) << "a copy stays on its screen as well";
+}
+
+class AppListStick : public AppList {
+ protected:
+  // Selects the row of the window with that title and chooses Stick from the context menu, four items up from
+  // the bottom of the menu (keys walk over greyed items too, never onto separators).
+  ::testing::AssertionResult StickRow(const std::string& title) {
+    if (::testing::AssertionResult opened = OpenListOf(0); !opened) return opened;
+    const Titles titles = ListedTitles();
+    int row = -1;
+    for (size_t i = 0; i < titles.size(); ++i) {
+      if (titles[i] == title) row = static_cast<int>(i);
+    }
+    if (row < 0) return ::testing::AssertionFailure() << "no row " << title;
+    RemoteListView(ListControl()).SelectOnly({row});
+    if (!PressChord({VK_RETURN})) return ::testing::AssertionFailure() << "Enter failed";
+    if (!Eventually("the context menu", [&] { return VisibleMenu() != nullptr; })) {
+      return ::testing::AssertionFailure() << "no context menu";
+    }
+    for (int step = 0; step < 4; ++step) {
+      if (!PressChord({VK_UP})) return ::testing::AssertionFailure() << "Up failed";
+    }
+    if (!PressChord({VK_RETURN})) return ::testing::AssertionFailure() << "Enter failed";
+    return ::testing::AssertionSuccess();
+  }
+
+  // The settings window, and over it the rule editor filled in with the window's text and class.
+  ::testing::AssertionResult EditorOpensFor(const std::string& title) {
+    // The editor comes up at once and takes the foreground.
+    if (::testing::AssertionResult shown = settings_.WaitUntilShown(); !shown) return shown;
+    if (!Eventually("the rule editor", [&] { return settings_.StickyEditor() != nullptr; })) {
+      return ::testing::AssertionFailure() << "no rule editor";
+    }
+    const StickyEditorEntries entries = ReadStickyEditor(settings_.StickyEditor());
+    if (!(entries == StickyEditorEntries{true, false, title, true, "QivE2EWindow"})) {
+      return ::testing::AssertionFailure() << "the editor shows " << entries;
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  SettingsWindow settings_{qiv_};
+};
+
+TEST_F(AppListStick, CancelInTheEditorClosesTheWholeSettings) {
+  ASSERT_NE(OpenWindow("Not to stick"), nullptr);
+  ASSERT_TRUE(StickRow("Not to stick"));
+  ASSERT_TRUE(EditorOpensFor("Not to stick"));
+  EXPECT_EQ(settings_.CurrentTab(), kStickyPage);
+  PressDialogButton(settings_.StickyEditor(), IDCANCEL);
+  EXPECT_TRUE(settings_.WaitUntilClosed());
+  EXPECT_TRUE(ListHidden());
+  EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, "Software\\Brevik\\Qiv\\Sticky"), Titles{});
+}
+
+TEST_F(AppListStick, OkInTheEditorThenOnTheSettingsKeepsTheWindowOnEveryScreen) {
+  const HWND stuck = OpenWindow("Stuck", 0);
+  const HWND other = OpenWindow("Not stuck", 1);
+  ASSERT_TRUE(stuck && other);
+  ASSERT_TRUE(StickRow("Stuck"));
+  ASSERT_TRUE(EditorOpensFor("Stuck"));
+  const HWND editor = settings_.StickyEditor();
+  PressDialogButton(editor, IDOK);
+  ASSERT_TRUE(Eventually("the rule editor to close", [&] { return !::IsWindow(editor); }));
+  EXPECT_TRUE(::IsWindowVisible(settings_.Dialog())) << "the settings stay open";
+  EXPECT_EQ(settings_.CurrentTab(), kStickyPage);
+  EXPECT_EQ(RemoteListView(settings_.Control(IDC_STICKY_LIST)).Texts(), (Titles{"Stuck - QivE2EWindow"}));
+  const std::string stickyKey = "Software\\Brevik\\Qiv\\Sticky";
+  EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, stickyKey), Titles{}) << "nothing is stored before the settings' OK";
+
+  PressDialogButton(settings_.CurrentPage(), IDOK);
+  ASSERT_TRUE(settings_.WaitUntilClosed());
+  EXPECT_EQ(ReadString(HKEY_CURRENT_USER, stickyKey, "Text #0"), "Stuck");
+  EXPECT_EQ(ReadString(HKEY_CURRENT_USER, stickyKey, "Class #0"), "QivE2EWindow");
+  EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, stickyKey, "Flag #0"), 5u);
+
+  ASSERT_TRUE(PressCtrlAlt('2'));
+  ASSERT_TRUE(ScreenBecomes(1));
+  EXPECT_TRUE(VisibleState({other}, false));
+  EXPECT_TRUE(::IsWindowVisible(stuck)) << "a sticky window stays through the switch";
+  EXPECT_EQ(TitlesOf(0), (Titles{"Not stuck"})) << "and leaves the screen's list";
 }
 
 }  // namespace

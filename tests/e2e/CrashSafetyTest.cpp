@@ -4,7 +4,7 @@
 #include "tests/e2e/harness/TestRegistry.h"
 #include "tests/e2e/harness/WindowQueries.h"
 
-#include <tlhelp32.h>
+#include <cstdio>
 
 #include <string>
 #include <vector>
@@ -45,20 +45,15 @@ class CrashSafety : public SwitchingFixture {
         withinMs);
   }
 
-  // The guardian: the other Qiv.exe.
-  DWORD GuardianId() const {
-    DWORD found = 0;
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
-      if (::lstrcmpiA(entry.szExeFile, "Qiv.exe") == 0 && entry.th32ProcessID != qiv_.Id()) {
-        found = entry.th32ProcessID;
-      }
-    }
-    ::CloseHandle(snapshot);
-    return found;
+  // Parked: a child of the holder window; back: a visible top-level window again.
+  static ::testing::AssertionResult ParkedState(HWND window, bool parked, unsigned withinMs = 5000) {
+    return Eventually(
+        parked ? "the Explorer window parked" : "the Explorer window back on the desktop",
+        [&] {
+          const bool topLevel = ::GetAncestor(window, GA_PARENT) == ::GetDesktopWindow();
+          return parked ? !topLevel : topLevel && ::IsWindowVisible(window);
+        },
+        withinMs);
   }
 
   static bool Kill(DWORD processId) {
@@ -76,18 +71,17 @@ class CrashSafety : public SwitchingFixture {
 
 TEST_F(CrashSafety, AKilledQivGetsItsWindowsBackThroughItsGuardian) {
   ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
-  ASSERT_TRUE(Eventually("the guardian running", [&] { return GuardianId() != 0; }));
+  ASSERT_TRUE(Eventually("the guardian running", [&] { return qiv_.GuardianId() != 0; }));
   ASSERT_TRUE(Kill(qiv_.Id()));
   EXPECT_TRUE(BackInTheirShowStates(kBackWithinMs));
-  EXPECT_TRUE(Eventually("the guardian to end", [&] { return GuardianId() == 0; }));
+  EXPECT_TRUE(Eventually("the guardian to end", [&] { return qiv_.GuardianId() == 0; }));
 }
 
 TEST_F(CrashSafety, ACrashBringsBackParkedWindowsToo) {
   HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window|x=150|y=390");
   ASSERT_NE(explorer, nullptr);
   ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
-  ASSERT_TRUE(Eventually("the Explorer window parked",
-                         [&] { return ::GetAncestor(explorer, GA_PARENT) != ::GetDesktopWindow(); }));
+  ASSERT_TRUE(ParkedState(explorer, true));
 
   // A thread that starts at an address where no code is: an access violation that nothing handles.
   HANDLE process = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, qiv_.Id());
@@ -101,17 +95,51 @@ TEST_F(CrashSafety, ACrashBringsBackParkedWindowsToo) {
   ASSERT_TRUE(ended) << "the crash did not end Qiv";
 
   EXPECT_TRUE(BackInTheirShowStates(kBackWithinMs));
-  EXPECT_TRUE(Eventually(
-      "the Explorer window back on the desktop",
-      [&] { return ::GetAncestor(explorer, GA_PARENT) == ::GetDesktopWindow() && ::IsWindowVisible(explorer); },
-      kBackWithinMs));
+  EXPECT_TRUE(ParkedState(explorer, false, kBackWithinMs));
+}
+
+// The guardian holds the parked windows: they outlive the program, which would take them along when it ends.
+TEST_F(CrashSafety, AKilledQivLeavesItsParkedWindowsToTheGuardian) {
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window|x=150|y=390");
+  ASSERT_NE(explorer, nullptr);
+  ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
+  ASSERT_TRUE(ParkedState(explorer, true));
+  ASSERT_TRUE(Kill(qiv_.Id()));
+  EXPECT_TRUE(ParkedState(explorer, false, kBackWithinMs));
+  EXPECT_TRUE(BackInTheirShowStates(kBackWithinMs));
+  EXPECT_TRUE(Eventually("the guardian to end", [&] { return qiv_.GuardianId() == 0; }));
+}
+
+TEST_F(CrashSafety, AParkedWindowWhoseProgramHangsThroughTheCloseComesBackOnceItAnswers) {
+  HWND explorer = helper_.Open("class=CabinetWClass|title=Explorer window|thread|x=150|y=390");
+  ASSERT_NE(explorer, nullptr);
+  ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
+  ASSERT_TRUE(ParkedState(explorer, true));
+  constexpr WPARAM kHangMs = 8000;
+  ASSERT_TRUE(Hang(explorer, kHangMs));
+  const ULONGLONG hangEnds = ::GetTickCount64() + kHangMs;
+
+  const ULONGLONG closeStart = ::GetTickCount64();
+  ASSERT_TRUE(qiv_.Close()) << "the close waits for the hung program";
+  const ULONGLONG closeMs = ::GetTickCount64() - closeStart;
+  ASSERT_LT(::GetTickCount64(), hangEnds) << "the hang must outlast the close for this test";
+  EXPECT_TRUE(::IsWindow(explorer)) << "the window went with the program";
+  EXPECT_TRUE(BackInTheirShowStates(5000)) << "the windows that answer are back at once";
+
+  ASSERT_TRUE(ParkedState(explorer, false, static_cast<unsigned>(hangEnds - ::GetTickCount64()) + kBackWithinMs));
+  const LONGLONG backAfterAnswerMs = static_cast<LONGLONG>(::GetTickCount64()) - static_cast<LONGLONG>(hangEnds);
+  std::printf(
+      "[crash-safety] close with a hung parked window took %llu ms; the window was back %lld ms after its "
+      "program answered\n",
+      closeMs, backAfterAnswerMs);
+  EXPECT_TRUE(Eventually("the guardian to end", [&] { return qiv_.GuardianId() == 0; }));
 }
 
 TEST_F(CrashSafety, TheNextStartBringsBackWhatNoGuardianCould) {
   ASSERT_NO_FATAL_FAILURE(HideThreeWindows());
   ASSERT_TRUE(
       Eventually("the journal kept in the registry", [&] { return KeyExists(HKEY_CURRENT_USER, kStoredJournalKey); }));
-  const DWORD guardian = GuardianId();
+  const DWORD guardian = qiv_.GuardianId();
   ASSERT_NE(guardian, 0u);
   ASSERT_TRUE(Kill(guardian));
   ASSERT_TRUE(Kill(qiv_.Id()));
@@ -133,7 +161,7 @@ TEST_F(CrashSafety, ANormalCloseLeavesNothingBehind) {
   ASSERT_TRUE(qiv_.Close());
   EXPECT_TRUE(BackInTheirShowStates(5000));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kStoredJournalKey));
-  EXPECT_TRUE(Eventually("the guardian to end", [&] { return GuardianId() == 0; }));
+  EXPECT_TRUE(Eventually("the guardian to end", [&] { return qiv_.GuardianId() == 0; }));
 }
 
 }  // namespace

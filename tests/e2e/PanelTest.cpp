@@ -80,11 +80,6 @@ bool LoadStartupPicture(GifPicture& picture) {
          picture.Load(static_cast<const std::uint8_t*>(bytes), ::SizeofResource(program.Get(), resource));
 }
 
-COLORREF ScreenPixel(POINT point) {
-  UniqueWindowDc screen(::GetDC(nullptr), nullptr);
-  return screen ? ::GetPixel(screen.Get(), point.x, point.y) : CLR_INVALID;
-}
-
 class Panel : public QivTest {
  protected:
   // Starts Qiv and waits until its panel has settled, so that no key or click goes astray.
@@ -155,20 +150,7 @@ class Panel : public QivTest {
     return Eventually(std::string("the \"") + caption + "\" dialog to close", [&] { return !::IsWindow(dialog); });
   }
 
-  // The plain face of screen button index on the screen: inside the frame, left of its icon and
-  // above its digits.
-  COLORREF ButtonFace(int index) const {
-    RECT item = {};
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(screenButtons_, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 1000, &result) ||
-        static_cast<LRESULT>(result) == LB_ERR) {
-      return CLR_INVALID;
-    }
-    POINT face = {item.left + 3, item.top + 3};
-    ::MapWindowPoints(screenButtons_, nullptr, &face, 1);
-    return ScreenPixel(face);
-  }
+  COLORREF ButtonFace(int index) const { return QivProcess::ScreenButtonFace(panel_, index); }
 
   HWND panel_ = nullptr;
   HWND screenButtons_ = nullptr;

@@ -4,6 +4,7 @@
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
 #include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/harness/SettingsWindow.h"
 #include "tests/e2e/harness/ShellQueries.h"
 
 #include <commctrl.h>
@@ -15,8 +16,6 @@
 namespace qiv::e2e {
 namespace {
 
-constexpr const char* kDialogClass = "#32770";
-constexpr const char* kSettingsCaption = "Qiv Settings";
 constexpr const char* kColorListClass = "ColorListControl";
 constexpr int kGeneralPage = 0;
 constexpr int kAdvancedPage = 4;
@@ -63,38 +62,25 @@ class Settings : public QivTest {
   // The panel's Settings command, and the window it opens with its sheet.
   ::testing::AssertionResult OpenSettings() {
     ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    ::testing::AssertionResult opened = Eventually("the settings window", [&] {
-      dialog_ = FindVisibleTopLevel(qiv_.Id(), kDialogClass, kSettingsCaption);
-      sheet_ = dialog_ ? ::FindWindowExA(dialog_, nullptr, kDialogClass, nullptr) : nullptr;
-      tabs_ = sheet_ ? ::FindWindowExA(sheet_, nullptr, WC_TABCONTROLA, nullptr) : nullptr;
-      return tabs_ != nullptr && CurrentPage() != nullptr;
-    });
-    if (!opened) return opened;
-    return Eventually("the settings window in the foreground", [&] { return ::GetForegroundWindow() == dialog_; });
+    ::testing::AssertionResult opened = settings_.WaitUntilOpen();
+    dialog_ = settings_.Dialog();
+    tabs_ = settings_.Tabs();
+    return opened;
   }
 
-  HWND CurrentPage() const { return reinterpret_cast<HWND>(SendTo(sheet_, PSM_GETCURRENTPAGEHWND)); }
-  int CurrentTab() const { return static_cast<int>(SendTo(tabs_, TCM_GETCURSEL)); }
-
-  ::testing::AssertionResult ShowPage(int index) {
-    SendTo(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    return Eventually("page " + std::to_string(index) + " in front", [&] { return CurrentTab() == index; });
-  }
-
-  HWND Control(int id) const { return ::GetDlgItem(CurrentPage(), id); }
-
-  void SetText(int id, const char* text) const { SendTo(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
-
-  void SetCheck(int id, bool checked) const { SendTo(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+  HWND CurrentPage() const { return settings_.CurrentPage(); }
+  int CurrentTab() const { return settings_.CurrentTab(); }
+  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
+  HWND Control(int id) const { return settings_.Control(id); }
+  void SetText(int id, const char* text) const { settings_.SetText(id, text); }
+  void SetCheck(int id, bool checked) const { settings_.SetCheck(id, checked); }
 
   ::testing::AssertionResult PressOnCurrentPage(int button) {
     PressDialogButton(CurrentPage(), button);
     return SettingsClosed();
   }
 
-  ::testing::AssertionResult SettingsClosed() {
-    return Eventually("the settings window to close", [&] { return !::IsWindow(dialog_); });
-  }
+  ::testing::AssertionResult SettingsClosed() { return settings_.WaitUntilClosed(); }
 
   HWND ColorList() const { return FindVisibleTopLevel(qiv_.Id(), kColorListClass); }
 
@@ -103,9 +89,9 @@ class Settings : public QivTest {
     return Eventually("the colour list", [&] { return ColorList() != nullptr; });
   }
 
+  SettingsWindow settings_{qiv_};
   HWND panel_ = nullptr;
   HWND dialog_ = nullptr;
-  HWND sheet_ = nullptr;
   HWND tabs_ = nullptr;
 };
 
@@ -200,8 +186,13 @@ TEST_F(Settings, CancelAfterEveryPageLeavesTheKeyAsItWas) {
   EXPECT_EQ(KeySnapshot(kQivKey), before);
 }
 
-TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryOnOk) {
+TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryAndThePanelOnOk) {
+  ASSERT_TRUE(helper_.Start());
+  ASSERT_NE(helper_.Open("title=On the first screen|x=40|y=600"), nullptr);
   StartQiv();
+  // The current screen takes the window at its next refresh, and its button turns to the non-empty colour.
+  const COLORREF before = QivProcess::ScreenButtonFace(panel_, 0);
+  ASSERT_NE(before, kFirstCellColour);
   ASSERT_TRUE(OpenSettings());
   ASSERT_TRUE(ShowPage(kAdvancedPage));
   ASSERT_TRUE(OpenPicker(IDC_COLOR_NONEMPTY));
@@ -210,6 +201,9 @@ TEST_F(Settings, PickerColourChosenWithKeysReachesTheRegistryOnOk) {
   ASSERT_TRUE(Eventually("the colour list to close", [&] { return ColorList() == nullptr; }));
   ASSERT_TRUE(PressOnCurrentPage(IDOK));
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kQivKey, "ColorNonemptyScreen"), kFirstCellColour);
+  EXPECT_TRUE(Eventually("the first button in the new colour",
+                         [&] { return QivProcess::ScreenButtonFace(panel_, 0) == kFirstCellColour; }))
+      << std::hex << QivProcess::ScreenButtonFace(panel_, 0);
 }
 
 TEST_F(Settings, EscapeOnThePickerKeepsColourAndFocus) {
@@ -218,6 +212,9 @@ TEST_F(Settings, EscapeOnThePickerKeepsColourAndFocus) {
   ASSERT_TRUE(ShowPage(kAdvancedPage));
   const HWND picker = Control(IDC_COLOR_EMPTY);
   ASSERT_TRUE(OpenPicker(IDC_COLOR_EMPTY));
+  // Above its dialog in the system's z-order. Both are top-most, and Wine's virtual desktop paints the dialog over
+  // the list's upper part all the same: the order is what a test can hold the program to.
+  EXPECT_LT(ZOrderIndex(ColorList()), ZOrderIndex(dialog_)) << "the colour list opens behind the settings";
   ASSERT_TRUE(PressChord({VK_RIGHT}));
   ASSERT_TRUE(PressChord({VK_ESCAPE}));
   ASSERT_TRUE(Eventually("the colour list to close", [&] { return ColorList() == nullptr; }));

@@ -202,11 +202,10 @@ class Soak : public QivTest {
     return ::IsWindowVisible(w.window) != FALSE;
   }
 
-  // Explorer-class windows are parked in a window of Qiv rather than hidden.
+  // Explorer-class windows are parked in Qiv's holder rather than hidden.
   bool OffDesktop(const SoakWindow& w) const {
     if (!IsExplorer(w)) return ::IsWindowVisible(w.window) == FALSE;
-    HWND parent = ::GetAncestor(w.window, GA_PARENT);
-    return parent != nullptr && parent != ::GetDesktopWindow() && WindowProcessId(parent) == qiv_.Id();
+    return qiv_.IsParked(w.window);
   }
 
   std::string StateText(const SoakWindow& w) const {
@@ -214,7 +213,7 @@ class Soak : public QivTest {
     if (!IsExplorer(w)) return visible ? "visible" : "hidden";
     HWND parent = ::GetAncestor(w.window, GA_PARENT);
     if (parent == ::GetDesktopWindow()) return visible ? "visible on the desktop" : "hidden on the desktop";
-    return WindowProcessId(parent) == qiv_.Id() ? "parked in Qiv's holder" : "parented elsewhere";
+    return qiv_.IsParked(w.window) ? "parked in Qiv's holder" : "parented elsewhere";
   }
 
   // An owned dialog goes and comes with its owner.

@@ -74,10 +74,7 @@ TEST_F(Switching, ExplorerWindowIsParkedAndComesBackMaximised) {
 
   ASSERT_TRUE(PressCtrlAlt('2'));
   ASSERT_TRUE(ScreenBecomes(1));
-  ASSERT_TRUE(Eventually("the Explorer window parked in a window of Qiv", [&] {
-    HWND parent = ::GetAncestor(explorer, GA_PARENT);
-    return parent != nullptr && parent != ::GetDesktopWindow() && WindowProcessId(parent) == qiv_.Id();
-  }));
+  ASSERT_TRUE(Eventually("the Explorer window parked in Qiv's holder", [&] { return qiv_.IsParked(explorer); }));
   RECT holder = {};
   ::GetWindowRect(::GetAncestor(explorer, GA_PARENT), &holder);
   const RECT virtualScreen = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),

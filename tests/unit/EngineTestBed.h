@@ -32,19 +32,27 @@ class EngineTestBed : public testing::Test {
  protected:
   using State = FakeDesktop::State;
 
-  EngineTestBed() {
-    FakeDesktop::Window holder;
-    holder.text = "";
-    holder.className = "#32770";
-    holder.processId = FakeDesktop::kOwnProcessId;
-    holder.toolWindow = true;
-    holder_ = desktop_.Create(holder);
-    engine_.SetHolderWindow(holder_);
+  EngineTestBed() { MakeHolder(FakeDesktop::kOwnProcessId); }
+
+  // The holder as the guardian makes it: a visible top-level window, of a process other than ours.
+  void UseGuardianHolder() {
+    constexpr std::uint32_t kGuardianProcessId = 7;
+    MakeHolder(kGuardianProcessId);
   }
 
   void TearDown() override {
     EXPECT_EQ(hookLock_.Count(), 0) << "hook lock left raised";
     EXPECT_EQ(hookLock_.Underflows(), 0) << "hook lock lowered without a raise";
+  }
+
+  void MakeHolder(std::uint32_t processId) {
+    FakeDesktop::Window holder;
+    holder.text = "";
+    holder.className = "#32770";
+    holder.processId = processId;
+    holder.toolWindow = true;
+    holder_ = desktop_.Create(holder);
+    engine_.SetHolderWindow(holder_);
   }
 
   // A visible top-level window of another application, on top of the z-order.

@@ -66,9 +66,25 @@ TEST_F(NoWindowLostTest, AHideThatLandsAfterTheSwitchBackLosesToTheShow) {
   EXPECT_FALSE(Screen(1).Contains(busy)) << "the screen it was hidden from never took it in";
 }
 
-TEST_F(NoWindowLostTest, AParkedWindowThatDidNotAnswerComesBackOnlyOnItsOwnScreen) {
+// The holder lives in our process, or in the guardian's, where it is a window of another program: it is never
+// taken for one of the user's windows, and a window parked in it keeps its place all the same.
+class ParkedInEitherHolderTest : public NoWindowLostTest, public testing::WithParamInterface<bool> {
+ protected:
+  ParkedInEitherHolderTest() {
+    if (GetParam()) UseGuardianHolder();
+    settings_.ToolWndAlwaysSticky = false;
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Holders, ParkedInEitherHolderTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& param) {
+                           return param.param ? "InTheGuardian" : "InTheProgram";
+                         });
+
+TEST_P(ParkedInEitherHolderTest, AParkedWindowThatDidNotAnswerComesBackOnlyOnItsOwnScreen) {
   const WindowHandle explorer = AddExplorerWindow();
   Place(0, {explorer});
+  LetTicksPass(1);
   Switch(1);
   desktop_[explorer].hung = true;
   Switch(0);
@@ -80,6 +96,7 @@ TEST_F(NoWindowLostTest, AParkedWindowThatDidNotAnswerComesBackOnlyOnItsOwnScree
   desktop_[explorer].hung = false;
   LetTicksPass();
   EXPECT_EQ(desktop_.Parent(explorer), holder_) << "not brought onto a screen it does not belong to";
+  for (int screen = 0; screen < 3; ++screen) EXPECT_FALSE(Screen(screen).Contains(holder_)) << screen;
   Switch(0);
   EXPECT_EQ(desktop_.Parent(explorer), nullptr);
   EXPECT_TRUE(desktop_.IsVisible(explorer));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/ScreenPageRules.h"
+
 namespace qiv {
 namespace {
 
@@ -87,14 +89,18 @@ TEST(PanelGrid, ScreensThatFitAreThoseTheScreensPageAllows) {
     bool doubleWidth;
     int expected;
   } cases[] = {
-      {1280, 20, true, 34},  // (34 - 2) x 40 = 1280 fits, 35 would not
-      {1290, 20, true, 34},
-      {1280, 20, false, 66},
+      {1280, 20, true, 35},  // (34 - 2) x 40 = 1280 fits: a 35th is added, a 36th is not
+      {1290, 20, true, 35},
+      {1280, 20, false, 67},
       {1280, 0, true, 1},  // no cell size yet
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ScreensThatFit(c.width, c.cell, c.doubleWidth), c.expected)
         << c.width << " cell " << c.cell << (c.doubleWidth ? " double" : " single");
+    if (c.cell == 0) continue;
+    // The page's own rule: the list before the last one added still took another, the full one takes none.
+    EXPECT_TRUE(ScreenAddFits(c.expected - 1, c.width, c.cell, c.doubleWidth)) << c.width;
+    EXPECT_FALSE(ScreenAddFits(c.expected, c.width, c.cell, c.doubleWidth)) << c.width;
   }
 }
 

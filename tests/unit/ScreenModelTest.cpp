@@ -240,6 +240,41 @@ TEST_F(ScreenModelTest, ApplyingAScreenListKeepsTheWindowsOfUnchangedScreens) {
   EXPECT_TRUE(desktop_.IsVisible(onSecond)) << "the windows of the renamed current screen stay";
 }
 
+TEST_F(ScreenModelTest, WindowsThatANewStickyRuleMatchesComeBackAndLeaveEveryScreen) {
+  FakeDesktop::Window clock;
+  clock.text = "Clock";
+  const WindowHandle clockHere = AddWindow(clock);
+  const WindowHandle clockElsewhere = AddWindow(clock);
+  const WindowHandle other = AddWindow();
+  const WindowHandle explorer = AddExplorerWindow();
+  Place(0, {clockHere});
+  Place(1, {clockElsewhere, other});
+  Place(2, {clockElsewhere, explorer});
+  ASSERT_FALSE(OnDesktop(clockElsewhere));
+  ASSERT_FALSE(OnDesktop(explorer));
+  StickyRuleList rules;
+  rules.Append(StickyRule{"Clock", "", true, false, false});
+  rules.Append(StickyRule{"", "CabinetWClass", false, false, true});
+  settings_.StickyRules = rules;
+  const WindowHandle foreground = desktop_.Foreground();
+
+  model_.ReleaseStickyWindows(rules);
+  for (WindowHandle stuck : {clockHere, clockElsewhere, explorer}) {
+    EXPECT_TRUE(OnDesktop(stuck));
+    EXPECT_TRUE(desktop_.IsVisible(stuck));
+    for (int screen = 0; screen < 3; ++screen) EXPECT_FALSE(Screen(screen).Contains(stuck)) << "screen " << screen;
+  }
+  EXPECT_FALSE(desktop_.IsVisible(other));
+  EXPECT_EQ(Screen(1).Windows(), (Windows{other}));
+  EXPECT_EQ(desktop_.Foreground(), foreground) << "nothing is activated";
+  EXPECT_EQ(desktop_.MovesWithoutHookLock(), 0);
+
+  Switch(1);
+  Switch(2);
+  EXPECT_TRUE(desktop_.IsVisible(clockHere) && desktop_.IsVisible(clockElsewhere) && desktop_.IsVisible(explorer))
+      << "untracked, they stay through switches";
+}
+
 TEST_F(ScreenModelTest, RefreshScreenStateRepaintsOnlyWhenAnEmptyStateChanges) {
   const int redraws = view_.Redraws();
   model_.RefreshScreenState();

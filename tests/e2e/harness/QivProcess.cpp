@@ -1,6 +1,8 @@
 // Qiv.exe as the tests drive it.
 #include "tests/e2e/harness/QivProcess.h"
 
+#include <tlhelp32.h>
+
 #include "tests/e2e/harness/Wait.h"
 #include "tests/e2e/harness/WindowQueries.h"
 
@@ -75,10 +77,40 @@ bool QivProcess::ScreenButtonRect(HWND panel, int index, RECT& rect) {
   return true;
 }
 
+COLORREF QivProcess::ScreenButtonFace(HWND panel, int index) {
+  RECT item = {};
+  if (!ScreenButtonRect(panel, index, item)) return CLR_INVALID;
+  return ScreenPixel({item.left + 3, item.top + 3});
+}
+
 HWND QivProcess::WaitForMessageBox(const std::string& textPart) {
   HWND box = nullptr;
   PollUntil([&] { return (box = FindMessageBox(process_.Id(), kMessageBoxCaption, textPart)) != nullptr; });
   return box;
+}
+
+DWORD QivProcess::GuardianId() const {
+  DWORD found = 0;
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+    if (::lstrcmpiA(entry.szExeFile, "Qiv.exe") == 0 && entry.th32ProcessID != Id()) found = entry.th32ProcessID;
+  }
+  ::CloseHandle(snapshot);
+  return found;
+}
+
+bool QivProcess::IsParked(HWND window) const {
+  HWND parent = ::GetAncestor(window, GA_PARENT);
+  if (parent == nullptr || parent == ::GetDesktopWindow()) return false;
+  const DWORD owner = WindowProcessId(parent);
+  if (owner == Id()) return true;
+  // Found once: the holder's process does not change while the program runs, and a process snapshot per poll
+  // would slow the soak's checks down.
+  if (holderProcessId_ == 0) holderProcessId_ = GuardianId();
+  return owner == holderProcessId_;
 }
 
 bool QivProcess::Close() {

@@ -38,6 +38,9 @@ class QivProcess {
   // panel may stay busy with its own bounded waits for other programs (a report of a window that shows itself
   // and hangs costs it up to six seconds).
   static bool ScreenButtonRect(HWND panel, int index, RECT& rect);
+  // The plain face of screen button index as the screen shows it: inside the frame, left of its icon and above its
+  // digits; CLR_INVALID without such a button.
+  static COLORREF ScreenButtonFace(HWND panel, int index);
   // Waits for a message box of Qiv whose text contains textPart; null on time-out.
   HWND WaitForMessageBox(const std::string& textPart);
 
@@ -46,9 +49,14 @@ class QivProcess {
 
   ChildProcess& Process() { return process_; }
   DWORD Id() const { return process_.Id(); }
+  // The guardian: the other Qiv.exe, which this one started; 0 while there is none.
+  DWORD GuardianId() const;
+  // A child of the holder window, which lives in the program or in its guardian.
+  bool IsParked(HWND window) const;
 
  private:
   ChildProcess process_;
+  mutable DWORD holderProcessId_ = 0;
 };
 
 }  // namespace qiv::e2e

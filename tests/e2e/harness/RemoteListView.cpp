@@ -58,9 +58,9 @@ int RemoteListView::WidthThatFitsItems() const {
   return fitted;
 }
 
-std::string RemoteListView::Text(int index) const {
+std::string RemoteListView::Text(int index, int subItem) const {
   LVITEMA item = {};
-  item.iSubItem = 0;
+  item.iSubItem = subItem;
   item.pszText = buffer_ + kTextOffset;
   item.cchTextMax = kTextMax;
   if (!Write(&item, sizeof(item))) return {};

@@ -24,7 +24,7 @@ class RemoteListView {
   int ColumnWidth() const;
   // The width the control itself gives the first column to show every item whole; the column is left as it was.
   int WidthThatFitsItems() const;
-  std::string Text(int index) const;
+  std::string Text(int index, int subItem = 0) const;
   std::vector<std::string> Texts() const;
   LPARAM Data(int index) const;
   // Screen coordinates of the item's row; false for an index out of range.

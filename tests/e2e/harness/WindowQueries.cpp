@@ -14,6 +14,20 @@ std::string WindowText(HWND window) {
   return std::string(text, length);
 }
 
+RECT WindowRect(HWND window) {
+  RECT rect = {};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
+POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result)) return -1;
+  return static_cast<LRESULT>(result);
+}
+
 std::string ClassName(HWND window) {
   char name[256] = {};
   const int length = ::GetClassNameA(window, name, sizeof(name));
@@ -70,18 +84,12 @@ int ZOrderIndex(HWND window) {
   return -1;
 }
 
-RECT WindowRect(HWND window) {
-  RECT rect = {};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
-
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result)) return -1;
-  return static_cast<LRESULT>(result);
+COLORREF ScreenPixel(POINT point) {
+  HDC screen = ::GetDC(nullptr);
+  if (screen == nullptr) return CLR_INVALID;
+  const COLORREF pixel = ::GetPixel(screen, point.x, point.y);
+  ::ReleaseDC(nullptr, screen);
+  return pixel;
 }
 
 }  // namespace qiv::e2e

@@ -10,6 +10,13 @@
 namespace qiv::e2e {
 
 std::string WindowText(HWND window);
+// Screen coordinates; empty for a window that is gone.
+RECT WindowRect(HWND window);
+POINT Centre(const RECT& rect);
+// The colour the screen shows at point.
+COLORREF ScreenPixel(POINT point);
+// SendMessage bounded to 2 s, for windows of Qiv.exe; -1 when it timed out or the window is gone.
+LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string ClassName(HWND window);
 DWORD WindowProcessId(HWND window);
 
@@ -27,12 +34,6 @@ std::string MessageBoxText(HWND box);
 // Presses a button of a message box or dialog (IDOK, IDYES, IDNO...).
 void PressDialogButton(HWND dialog, int buttonId);
 
-// The window's rectangle in screen coordinates; empty if it is no window.
-RECT WindowRect(HWND window);
-// The middle of rect.
-POINT Centre(const RECT& rect);
-// SendMessage that gives up on a window that does not answer within 2 s; -1 then.
-LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Position of window among the top-level windows (0 = top); -1 if it is not one.
 int ZOrderIndex(HWND window);
 

@@ -2,6 +2,7 @@
 // scripts/screenshots for a picture of each. A picture is asked for by a file "NAME.request" in the folder
 // named by QIV_PICTURE_FOLDER, holding the rectangle "left top width height" in screen pixels; the script
 // answers with "NAME.png". Each step asserts that its window is there, so a picture never shows the wrong thing.
+#include "tests/e2e/harness/SettingsWindow.h"
 #include "tests/e2e/harness/ShellQueries.h"
 #include "tests/e2e/harness/SwitchingFixture.h"
 
@@ -16,7 +17,6 @@
 namespace qiv::e2e {
 namespace {
 
-constexpr const char* kDialogClass = "#32770";
 constexpr const char* kMenuClass = "#32768";
 constexpr int kMargin = 6;
 constexpr unsigned kPictureWaitMs = 20000;
@@ -162,23 +162,17 @@ TEST_F(Pictures, PanelMainMenuAndApplicationList) {
   ASSERT_TRUE(Eventually("the application list to close", [&] { return AppListWindow() == nullptr; }));
 }
 
-TEST_F(Pictures, SettingsPagesAndColourPicker) {
+TEST_F(Pictures, SettingsPagesRuleEditorAndColourPicker) {
+  SettingsWindow settings(qiv_);
   ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-  HWND dialog = AwaitVisibleWindowOfQiv("the settings window", kDialogClass, "Qiv Settings");
-  ASSERT_NE(dialog, nullptr);
-  HWND sheet = ::FindWindowExA(dialog, nullptr, kDialogClass, nullptr);
-  HWND tabs = ::FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
-  ASSERT_NE(tabs, nullptr) << "the settings window has no tabs";
+  ASSERT_TRUE(settings.WaitUntilShown());
+  HWND dialog = settings.Dialog();
 
   const char* const pages[] = {"settings-general", "settings-screens", "settings-keyboard", "settings-sticky",
                                "settings-advanced"};
   for (int index = 0; index < 5; ++index) {
-    SendTo(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index));
-    ASSERT_TRUE(Eventually("page " + std::to_string(index) + " in front",
-                           [&] { return SendTo(tabs, TCM_GETCURSEL) == index; }));
-    HWND page = reinterpret_cast<HWND>(SendTo(sheet, PSM_GETCURRENTPAGEHWND));
-    ASSERT_TRUE(
-        Eventually("page " + std::to_string(index) + " shown", [&] { return ::IsWindowVisible(page) != FALSE; }));
+    ASSERT_TRUE(settings.ShowPage(index));
+    HWND page = settings.CurrentPage();
     FocusButton(page, IDOK);
     ASSERT_TRUE(Eventually("the focus on the page's OK", [&] {
       GUITHREADINFO info{};
@@ -189,15 +183,26 @@ TEST_F(Pictures, SettingsPagesAndColourPicker) {
     ASSERT_TRUE(TakePicture(pages[index], Around({dialog})));
   }
 
-  HWND advanced = reinterpret_cast<HWND>(SendTo(sheet, PSM_GETCURRENTPAGEHWND));
+  ASSERT_TRUE(settings.ShowPage(kStickyPage));
+  ::PostMessageA(settings.CurrentPage(), WM_COMMAND, MAKEWPARAM(IDC_ADD_RULE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(settings.Control(IDC_ADD_RULE)));
+  HWND editor = nullptr;
+  ASSERT_TRUE(Eventually("the sticky-rule editor", [&] { return (editor = settings.StickyEditor()) != nullptr; }));
+  FocusButton(editor, IDOK);
+  ASSERT_TRUE(TakePicture("sticky-rule", Around({editor})));
+  PressDialogButton(editor, IDCANCEL);
+  ASSERT_TRUE(Eventually("the sticky-rule editor to close", [&] { return !::IsWindow(editor); }));
+
+  ASSERT_TRUE(settings.ShowPage(4));
+  HWND advanced = settings.CurrentPage();
   ASSERT_TRUE(ClickAt(Centre(WindowRect(::GetDlgItem(advanced, IDC_COLOR_NONEMPTY)))));
   HWND colours = AwaitVisibleWindowOfQiv("the colour list", "ColorListControl");
   ASSERT_NE(colours, nullptr);
   // Under Wine's virtual desktop the list, although above the settings window in the z-order, is painted below
   // it where the two overlap. The settings window steps aside, so that the picture shows the whole list.
   const RECT list = WindowRect(colours);
-  const RECT settings = WindowRect(dialog);
-  ::SetWindowPos(dialog, nullptr, settings.left, list.top - (settings.bottom - settings.top), 0, 0,
+  const RECT place = WindowRect(dialog);
+  ::SetWindowPos(dialog, nullptr, place.left, list.top - (place.bottom - place.top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(Eventually("the settings window above the list",
                          [&] { return WindowRect(dialog).bottom <= WindowRect(colours).top; }));

@@ -4,6 +4,7 @@
 #include "engine/RegistryData.h"
 #include "engine/ScreenList.h"
 #include "engine/StickyRuleList.h"
+#include "resources/Version.h"
 #include "shell/Settings.h"
 
 namespace qiv {
@@ -11,7 +12,7 @@ namespace qiv {
 void WriteUninstallEntry(Registry& registry, const std::string& executablePath) {
   std::unique_ptr<RegistryKey> key = registry.CreateKey(RegistryRoot::LocalMachine, kUninstallEntryPath);
   if (!key) return;
-  WriteStringValue(*key, "DisplayName", "Qivdesk 2.0", TerminatingZero::Counted);
+  WriteStringValue(*key, "DisplayName", "Qivdesk " QIV_VERSION_TEXT, TerminatingZero::Counted);
   WriteStringValue(*key, "UninstallString", executablePath + " /U", TerminatingZero::Counted);
 }
 

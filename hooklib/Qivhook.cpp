@@ -26,13 +26,16 @@ struct SharedHookData {
 }  // namespace
 
 // One record for every process that maps the library. The section must be marked
-// shared (GCC: the attribute; MSVC: the linker directive), or each process would see
-// its own copy and the lock would silence nothing.
+// shared (GCC: the attribute; MSVC: the linker directive; clang, which ignores both for
+// the MinGW target: the linker option in hooklib/CMakeLists.txt), or each process would
+// see its own copy and the lock would silence nothing.
 #if defined(_MSC_VER)
 #pragma data_seg("QIVDATA")
 static SharedHookData shared = {};
 #pragma data_seg()
 #pragma comment(linker, "/SECTION:QIVDATA,RWS")
+#elif defined(__clang__)
+static SharedHookData shared __attribute__((section("QIVDATA"))) = {};
 #else
 static SharedHookData shared __attribute__((section("QIVDATA"), shared)) = {};
 #endif

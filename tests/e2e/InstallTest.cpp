@@ -19,11 +19,8 @@ class Install : public QivTest {
     QivTest::SetUp();
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     folder_ = TempFolder() + "Qiv Install Test\\";
-    ::CreateDirectoryA(folder_.c_str(), nullptr);
+    ASSERT_TRUE(CopyProgramTo(folder_));
     ::CreateDirectoryA((folder_ + "Help").c_str(), nullptr);
-    for (const char* file : {"Qiv.exe", "Qivhook.dll"}) {
-      ASSERT_TRUE(::CopyFileA((BinaryDirectory() + file).c_str(), (folder_ + file).c_str(), FALSE)) << file;
-    }
     desktopLink_ = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "Qiv.lnk";
     startupLink_ = SpecialFolder(CSIDL_STARTUP) + "Qiv.lnk";
   }

@@ -126,16 +126,5 @@ TEST_F(Startup, CloseAnsweredNoKeepsTheProgramRunning) {
   EXPECT_TRUE(::IsWindowVisible(panel));
 }
 
-TEST_F(Startup, MissingHelpPageIsNamedInAMessage) {
-  ASSERT_TRUE(qiv_.Start());
-  HWND panel = qiv_.WaitForPanel();
-  ASSERT_NE(panel, nullptr);
-  ::PostMessageA(panel, WM_COMMAND, 32802, 0);
-  HWND box = qiv_.WaitForMessageBox("Can't open file");
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box), "Can't open file\nMain.htm");
-  PressDialogButton(box, IDOK);
-}
-
 }  // namespace
 }  // namespace qiv::e2e

@@ -1,6 +1,8 @@
 // Files and folders as the tests check them.
 #include "tests/e2e/harness/ShellQueries.h"
 
+#include "tests/e2e/harness/ChildProcess.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -22,6 +24,14 @@ std::string TempFolder() {
 }
 
 bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool CopyProgramTo(const std::string& folder) {
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* file : {"Qiv.exe", "Qivhook.dll"}) {
+    if (!::CopyFileA((BinaryDirectory() + file).c_str(), (folder + file).c_str(), FALSE)) return false;
+  }
+  return true;
+}
 
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);

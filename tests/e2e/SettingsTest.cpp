@@ -152,6 +152,36 @@ TEST_F(Settings, AlwaysOnTopOffTakesEffectAndIsSaved) {
                          [&] { return (::GetWindowLongA(panel_, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
 }
 
+// How opaque a window is, or -1 while it is not layered.
+int AlphaOf(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  COLORREF key = 0;
+  if ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0 ||
+      !::GetLayeredWindowAttributes(window, &key, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+    return -1;
+  }
+  return alpha;
+}
+
+TEST_F(Settings, TransparencyOfTheSlidersReachesThePanelAndTheApplicationListOnOk) {
+  StartQiv();
+  ASSERT_TRUE(OpenSettings());
+  ASSERT_NE(::IsWindowVisible(Control(IDC_PANEL_ALPHA)), FALSE) << "Wine offers layered windows";
+  SendTo(Control(IDC_PANEL_ALPHA), TBM_SETPOS, TRUE, 200);
+  SendTo(Control(IDC_APP_LIST_ALPHA), TBM_SETPOS, TRUE, 150);
+  ASSERT_TRUE(PressOnCurrentPage(IDOK));
+  EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kQivKey, "TransMain"), 200u);
+  EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kQivKey, "TransAppList"), 150u);
+  EXPECT_TRUE(Eventually("the panel 200 of 255 opaque", [&] { return AlphaOf(panel_) == 200; })) << AlphaOf(panel_);
+  HWND list = nullptr;
+  for (HWND window : TopLevelWindowsOf(qiv_.Id())) {
+    if (::GetDlgItem(window, IDC_APP_LIST) != nullptr) list = window;
+  }
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(AlphaOf(list), 150) << "the application list, hidden until a right click, takes its value too";
+}
+
 TEST_F(Settings, StartupShortcutFollowsTheCheckBoxOnOkOnly) {
   ::DeleteFileA(StartupShortcut().c_str());
   StartQiv();

@@ -139,6 +139,11 @@ void PanelWindow::AddScreenButton(const std::string& name) { screenButtons_.AddS
 
 void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(screenButtons_.Handle(), nullptr, FALSE); }
 
+void PanelWindow::RedrawScreenButton(int index) {
+  RECT item = {};
+  if (screenButtons_.ItemRect(index, item)) ::InvalidateRect(screenButtons_.Handle(), &item, FALSE);
+}
+
 void PanelWindow::EnableScreenButtons(bool enable) { ::EnableWindow(screenButtons_.Handle(), enable); }
 
 std::vector<HotKey> PanelWindow::ScreenHotKeys() const {

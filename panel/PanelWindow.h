@@ -45,6 +45,7 @@ class PanelWindow final : public Dialog,
   void ResetScreenButtons() override;
   void AddScreenButton(const std::string& name) override;
   void RedrawScreenButtons() override;
+  void RedrawScreenButton(int index) override;
   void ApplyLayout() override;
 
   // ResizerOwner

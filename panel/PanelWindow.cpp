@@ -74,6 +74,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
   QIV_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
   QIV_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+  QIV_ON_MESSAGE(::RegisterWindowMessageA(kLiveGdiObjectsQuery), OnLiveGdiObjectsQuery)
   QIV_ON_MESSAGE(WM_ENDSESSION, OnEndSession)
   QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
 QIV_END_MESSAGE_MAP()
@@ -403,6 +404,8 @@ LRESULT PanelWindow::OnDisplayChange(WPARAM, LPARAM) {
 }
 
 LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(panelIcon_); }
+
+LRESULT PanelWindow::OnLiveGdiObjectsQuery(WPARAM, LPARAM) { return LiveGdiObjects(); }
 
 // --- Input and commands ---------------------------------------------------------------------
 

@@ -91,6 +91,7 @@ class PanelWindow final : public Dialog,
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLiveGdiObjectsQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 

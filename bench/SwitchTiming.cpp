@@ -82,8 +82,9 @@ double TimedBestFlip(const std::vector<HWND>& windows, bool show) {
   const double start = Now();
   if (show) {
     HDWP batch = ::BeginDeferWindowPos(static_cast<int>(windows.size()));
-    // Each window put on top covers those before it: handed over in reverse, they keep their order.
-    for (auto window = windows.rbegin(); window != windows.rend() && batch != nullptr; ++window) {
+    // Each window put on top covers those before it: handed over from the bottom-most up (the order they were
+    // opened in), they keep their order, as Qiv's batch keeps a screen's.
+    for (auto window = windows.begin(); window != windows.end() && batch != nullptr; ++window) {
       batch = ::DeferWindowPos(batch, *window, HWND_TOP, 0, 0, 0, 0,
                                SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }

@@ -21,10 +21,14 @@ void BusyWindowSet::Remove(WindowHandle window) {
   if (found != windows_.end()) windows_.erase(found);
 }
 
-bool BusyWindowSet::IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers) {
+bool BusyWindowSet::IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers, std::uint32_t thread) {
   std::lock_guard<std::mutex> hold(lock_);
   if (std::find(windows_.begin(), windows_.end(), window) != windows_.end()) return true;
-  const std::uint32_t thread = answers != nullptr ? desktop_.ThreadId(window) : 0;
+  if (answers == nullptr) {
+    thread = 0;
+  } else if (thread == 0) {
+    thread = desktop_.Creator(window).threadId;
+  }
   if (thread != 0) {
     const auto known = answers->find(thread);
     if (known != answers->end()) return !known->second;

@@ -30,8 +30,9 @@ class BusyWindowSet {
 
   // True when a worker is moving the window or it does not answer within 200 ms. The busy lock stays held
   // during the probe, so a worker that wants to enter or leave waits for at most that long. With answers, a
-  // window whose thread was probed in the same pass is not probed again.
-  bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr);
+  // window whose thread was probed in the same pass is not probed again; thread: the window's thread when the
+  // caller knows it already, 0 to ask the desktop.
+  bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr, std::uint32_t thread = 0);
 
  private:
   Desktop& desktop_;

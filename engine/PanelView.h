@@ -20,6 +20,8 @@ class PanelView {
   virtual void AddScreenButton(const std::string& name) = 0;
   // Repaints the screen buttons (without erasing): current screen, empty states, attention.
   virtual void RedrawScreenButtons() = 0;
+  // Repaints one screen button, the same way: a switch changes only the buttons of the screens it leaves and enters.
+  virtual void RedrawScreenButton(int index) = 0;
   // Fits the panel's size, region, column width and tooltips to the number of screens.
   virtual void ApplyLayout() = 0;
 };

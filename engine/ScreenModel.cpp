@@ -95,7 +95,9 @@ void ScreenModel::SwitchToScreen() {
       engine_.StopFlashing(activate);
     }
     if (coming != nullptr) coming->SetAttentionWindow(nullptr);
-    view_.RedrawScreenButtons();
+    // The others' looks did not change: their lists did not, nor their attention.
+    if (leaving != nullptr) view_.RedrawScreenButton(old);
+    if (coming != nullptr) view_.RedrawScreenButton(current_);
     switching_ = false;
   }
   tracker_.AddedTimes().PurgeAddedTimes();
@@ -121,8 +123,13 @@ void ScreenModel::RefreshScreenState() {
   for (int index = 0; index < ScreenCount(); ++index) {
     ScreenWindows& screen = *screenWindows_[index];
     const bool wasEmpty = screen.IsEmpty();
-    if (index == current_) tracker_.RefreshScreenWindows(screen, nullptr, &answers);
-    if (tracker_.CheckScreenEmpty(screen, &answers) != wasEmpty) changed = true;
+    // The refresh has just dropped the current screen's closed windows.
+    WindowTracker::EmptyCheck check = WindowTracker::EmptyCheck::kWholeList;
+    if (index == current_) {
+      tracker_.RefreshScreenWindows(screen, nullptr, &answers);
+      check = WindowTracker::EmptyCheck::kUntilAnswer;
+    }
+    if (tracker_.CheckScreenEmpty(screen, &answers, check) != wasEmpty) changed = true;
   }
   if (changed) view_.RedrawScreenButtons();
   // A parked window that did not answer when its screen came back is still in the holder, and still in that

@@ -59,9 +59,15 @@ SwitchEngine::SwitchEngine(const EnginePlatform& platform, WindowTracker& tracke
       takenOff_(tracker.TakenOff()) {}
 
 bool SwitchEngine::IsExplorerClass(WindowHandle window) {
+  if (pass_ != nullptr) {
+    const auto known = pass_->explorerClasses.find(window);
+    if (known != pass_->explorerClasses.end()) return known->second;
+  }
   const std::string className = desktop_.ClassName(window);
-  return std::any_of(std::begin(kExplorerClasses), std::end(kExplorerClasses),
-                     [&](const char* explorerClass) { return className == explorerClass; });
+  const bool explorer = std::any_of(std::begin(kExplorerClasses), std::end(kExplorerClasses),
+                                    [&](const char* explorerClass) { return className == explorerClass; });
+  if (pass_ != nullptr) pass_->explorerClasses.emplace(window, explorer);
+  return explorer;
 }
 
 bool SwitchEngine::IsWindowOffDesktop(WindowHandle window) {
@@ -71,9 +77,9 @@ bool SwitchEngine::IsWindowOffDesktop(WindowHandle window) {
 }
 
 void SwitchEngine::SetWindowOnDesktop(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate) {
-  // A window we hid may still look visible: its thread has not applied the asynchronous hide yet. Its show is
-  // queued behind that hide and wins; skipped, the late hide would take it off the screen it belongs to.
-  const bool offDesktop = IsWindowOffDesktop(window) || (show && takenOff_.Contains(window));
+  // The show of a window whose hide has not landed yet is queued behind that hide and wins; skipped, the late hide
+  // would take it off the screen it belongs to.
+  const bool offDesktop = show ? IsOffDesktopOrGoing(window) : IsWindowOffDesktop(window);
   if (show != offDesktop) return;
   if (activate != nullptr) *activate = nullptr;
   MoveWindow(window, show, batch, activate);
@@ -82,11 +88,10 @@ void SwitchEngine::SetWindowOnDesktop(WindowHandle window, bool show, PositionBa
 
 void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate) {
   HookLockScope hookLock(hookLock_);
-  const bool enabled = !desktop_.Has(window, WindowTrait::kDisabled);
   {
     std::unique_lock<std::recursive_mutex> ownedLock = ownedWindows_.Lock();
     if (show) {
-      BringOwnedWindowsBack(window, enabled, batch, activate);
+      BringOwnedWindowsBack(window, batch, activate);
     } else {
       TakeOwnedWindowsAlong(window);
     }
@@ -115,9 +120,12 @@ void SwitchEngine::MoveWindow(WindowHandle window, bool show, PositionBatch* bat
   if (batch == nullptr) StopFlashing(window);
 }
 
-void SwitchEngine::BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch,
-                                         WindowHandle* activate) {
-  for (WindowHandle owned : ownedWindows_.Take(window)) {
+void SwitchEngine::BringOwnedWindowsBack(WindowHandle window, PositionBatch* batch, WindowHandle* activate) {
+  const std::vector<WindowHandle> ownedWindows = ownedWindows_.Take(window);
+  if (ownedWindows.empty()) return;
+  // As it is before its owned windows come back.
+  const bool windowEnabled = !desktop_.Has(window, WindowTrait::kDisabled);
+  for (WindowHandle owned : ownedWindows) {
     SetWindowOnDesktop(owned, true, batch, activate);
     // A modal dialog box of a disabled owner is the window the user has to answer.
     if (activate != nullptr && !windowEnabled && !desktop_.Has(owned, WindowTrait::kMinimized) &&
@@ -131,16 +139,24 @@ std::vector<SwitchEngine::OwnedWindow> SwitchEngine::VisibleOwnedWindows() {
   std::vector<OwnedWindow> owned;
   for (WindowHandle window : desktop_.TopLevelWindowsFromTop()) {
     if (!desktop_.IsVisible(window)) continue;
-    const OwnedWindow entry{window, desktop_.Parent(window), desktop_.Owner(window)};
-    if (entry.parent != nullptr || entry.owner != nullptr) owned.push_back(entry);
+    const WindowHandle owner = desktop_.Owner(window);
+    if (owner != nullptr) owned.push_back({window, owner});
   }
   return owned;
 }
 
+const std::vector<SwitchEngine::OwnedWindow>& SwitchEngine::OwnedWindowsOfPass(std::vector<OwnedWindow>& walked) {
+  if (pass_ == nullptr) return walked = VisibleOwnedWindows();
+  if (!pass_->ownedWindows) pass_->ownedWindows = VisibleOwnedWindows();
+  return *pass_->ownedWindows;
+}
+
 void SwitchEngine::TakeOwnedWindowsAlong(WindowHandle window) {
-  const std::vector<OwnedWindow> owned = hidePassOwnedWindows_ ? *hidePassOwnedWindows_ : VisibleOwnedWindows();
+  std::vector<OwnedWindow> walked;
+  // A copy: the nested hides below may start the pass's walk.
+  const std::vector<OwnedWindow> owned = OwnedWindowsOfPass(walked);
   for (const OwnedWindow& other : owned) {
-    if (other.parent != window && other.owner != window) continue;
+    if (other.owner != window) continue;
     // During a hide pass it may have gone along with an earlier window, or closed, since the pass began.
     if (!desktop_.IsVisible(other.window)) continue;
     SetWindowOnDesktop(other.window, false, nullptr, nullptr);
@@ -198,6 +214,8 @@ bool SwitchEngine::UnparkExplorerWindow(WindowHandle window, PositionBatch* batc
 
 WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
   HookLockScope hookLock(hookLock_);
+  PassMemo memo;
+  PassScope pass(pass_, memo);
   const std::vector<WindowHandle> windows = screen.Windows();
   std::unique_ptr<PositionBatch> batch = desktop_.BeginPositionBatch(static_cast<int>(windows.size()));
   clock_.Sleep(0);
@@ -207,10 +225,11 @@ WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
   bool topAnswers = true;
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     WindowHandle place = nullptr;
+    // Asked once here rather than again in SetWindowOnDesktop.
+    const bool offDesktop = IsOffDesktopOrGoing(*it);
     // A hidden window that does not answer would hold up the batch, and with it the whole switch, until it does.
-    const bool hung = !ParksWindow(*it) && (IsWindowOffDesktop(*it) || takenOff_.Contains(*it)) &&
-                      tracker_.IsWindowHung(*it, &answers);
-    SetWindowOnDesktop(*it, true, hung ? &posted : batch.get(), &place);
+    const bool hung = offDesktop && !ParksWindow(*it) && tracker_.IsWindowHung(*it, &answers);
+    if (offDesktop) MoveWindow(*it, true, hung ? &posted : batch.get(), &place);
     if (it == windows.rbegin()) {
       // The dialog box of a disabled owner may belong to a program that does not answer: activating it would wait.
       activate = place != nullptr && !tracker_.IsWindowHung(place, &answers) ? place : nullptr;
@@ -228,35 +247,37 @@ WindowHandle SwitchEngine::ShowScreenWindows(const ScreenWindows& screen) {
 
 void SwitchEngine::HideScreenWindows(const ScreenWindows& screen, const ScreenWindows* staying) {
   HookLockScope hookLock(hookLock_);
-  std::vector<WindowHandle> hidden;
+  PassMemo memo;
+  PassScope pass(pass_, memo);
+  std::vector<WindowHandle> waiting;
   const std::vector<WindowHandle> windows = screen.Windows();
-  // One walk over the desktop for the whole pass instead of one per window: with a hundred windows the walks
-  // cost more than the hides themselves.
-  hidePassOwnedWindows_ = VisibleOwnedWindows();
   ThreadProbeAnswers answers;
   for (WindowHandle window : windows) {
     if ((staying != nullptr && staying->Contains(window)) || IsWindowOffDesktop(window)) continue;
-    SetWindowOnDesktop(window, false, nullptr, nullptr);
+    // Known to be on the desktop: SetWindowOnDesktop would ask again.
+    MoveWindow(window, false, nullptr, nullptr);
+    clock_.Sleep(0);
     // A window that let the last wait run out gets its hide all the same, but no wait while it still does not
     // answer: every switch would wait the whole time for it again.
     if (hideNotLanded_.count(window) != 0) {
       if (tracker_.IsWindowHung(window, &answers)) continue;
       hideNotLanded_.erase(window);
     }
-    hidden.push_back(window);
+    waiting.push_back(window);
   }
-  hidePassOwnedWindows_.reset();
-  for (std::uint32_t delay = 0; !AllOffDesktop(hidden) && delay <= kHideWaitLastMs; delay += kHideWaitStepMs) {
+  // Each check asks only for the windows still on the desktop.
+  for (std::uint32_t delay = 0;; delay += kHideWaitStepMs) {
+    DropOffDesktop(waiting);
+    if (waiting.empty() || delay > kHideWaitLastMs) break;
     clock_.Sleep(delay);
   }
-  for (WindowHandle window : hidden) {
-    if (!IsWindowOffDesktop(window)) hideNotLanded_.insert(window);
-  }
+  hideNotLanded_.insert(waiting.begin(), waiting.end());
 }
 
-bool SwitchEngine::AllOffDesktop(const std::vector<WindowHandle>& windows) {
-  return std::all_of(windows.begin(), windows.end(),
-                     [this](WindowHandle window) { return IsWindowOffDesktop(window); });
+void SwitchEngine::DropOffDesktop(std::vector<WindowHandle>& windows) {
+  windows.erase(std::remove_if(windows.begin(), windows.end(),
+                               [this](WindowHandle window) { return IsWindowOffDesktop(window); }),
+                windows.end());
 }
 
 bool SwitchEngine::ReparentAsync(WindowHandle window, WindowHandle parent, std::int32_t showState) {

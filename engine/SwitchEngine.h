@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/EnginePlatform.h"
@@ -73,21 +74,46 @@ class SwitchEngine {
   // Parks the window instead of hiding it: an Explorer-class window, while there is a holder window. Without one,
   // it is hidden like any other window; moved far away instead, it would never count as off the desktop.
   bool ParksWindow(WindowHandle window) { return holder_ != nullptr && IsExplorerClass(window); }
+  // Off the desktop, or going: a window we hid may still look visible while its thread has not applied the
+  // asynchronous hide yet.
+  bool IsOffDesktopOrGoing(WindowHandle window) { return IsWindowOffDesktop(window) || takenOff_.Contains(window); }
+  // SetWindowOnDesktop for a window known to need the move.
   void MoveWindow(WindowHandle window, bool show, PositionBatch* batch, WindowHandle* activate);
-  void BringOwnedWindowsBack(WindowHandle window, bool windowEnabled, PositionBatch* batch, WindowHandle* activate);
-  // A visible top-level window with a parent or an owner.
+  void BringOwnedWindowsBack(WindowHandle window, PositionBatch* batch, WindowHandle* activate);
+  // A visible top-level window with an owner. (A top-level window's parent is the desktop.)
   struct OwnedWindow {
     WindowHandle window;
-    WindowHandle parent;
     WindowHandle owner;
   };
   std::vector<OwnedWindow> VisibleOwnedWindows();
+  // What a pass over a screen's windows would otherwise ask the desktop again and again, while the answers hold:
+  // whether a window is of an Explorer class (its class never changes), and for hides the visible owned windows as
+  // they were when the first window went (one walk over the desktop for the pass instead of one per window: with a
+  // hundred windows the walks cost more than the hides themselves; none when nothing goes).
+  struct PassMemo {
+    std::unordered_map<WindowHandle, bool> explorerClasses;
+    std::optional<std::vector<OwnedWindow>> ownedWindows;
+  };
+  class PassScope {
+   public:
+    PassScope(PassMemo*& current, PassMemo& memo) : current_(current), outer_(current) { current_ = &memo; }
+    ~PassScope() { current_ = outer_; }
+    PassScope(const PassScope&) = delete;
+    PassScope& operator=(const PassScope&) = delete;
+
+   private:
+    PassMemo*& current_;
+    PassMemo* outer_;
+  };
+  // The visible owned windows now, or as the pass found them.
+  const std::vector<OwnedWindow>& OwnedWindowsOfPass(std::vector<OwnedWindow>& walked);
   // Hides the visible windows whose parent or owner the window is and lists them for its return.
   void TakeOwnedWindowsAlong(WindowHandle window);
   void ParkExplorerWindow(WindowHandle window);
   // False when the window stays parked: no parked state, or it does not answer.
   bool UnparkExplorerWindow(WindowHandle window, PositionBatch* batch);
-  bool AllOffDesktop(const std::vector<WindowHandle>& windows);
+  // Removes the windows that are off the desktop now.
+  void DropOffDesktop(std::vector<WindowHandle>& windows);
   void SetPlacementOrReposition(WindowHandle window, const WindowPlacement& placement);
   // ReparentAsync without the responsiveness test.
   bool StartReparentWorker(WindowHandle window, WindowHandle parent, std::int32_t showState);
@@ -105,8 +131,8 @@ class SwitchEngine {
   OffDesktopWindows& takenOff_;
   // The windows whose hide had not landed when the last wait for them ran out.
   std::set<WindowHandle> hideNotLanded_;
-  // While HideScreenWindows runs: the owned windows as they were when it began.
-  std::optional<std::vector<OwnedWindow>> hidePassOwnedWindows_;
+  // While ShowScreenWindows or HideScreenWindows runs.
+  PassMemo* pass_ = nullptr;
 };
 
 }  // namespace qiv

@@ -32,14 +32,17 @@ class WindowTracker {
   // A window of another program that is a child of the holder window.
   bool IsParkedInHolder(WindowHandle window);
   // Drops the windows that are no longer eligible, except parked ones, adds the eligible ones that are new, and
-  // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others. Only right for the
-  // current screen: only its windows are on the desktop. Each thread is probed once, or not at all when answers (shared
-  // by the calls of one pass) know it already.
+  // sorts the list by the desktop's z-order, bottom-most first, parked windows below the others, all from one walk
+  // over the desktop. Only right for the current screen: only its windows are on the desktop. Each thread is probed
+  // once, or not at all when answers (shared by the calls of one pass) know it already.
   void RefreshScreenWindows(ScreenWindows& screen, const ScreenWindows* excluded,
                             ThreadProbeAnswers* answers = nullptr);
-  // Drops the windows that no longer exist and answers whether no titled, answering window is left. Probes as
-  // RefreshScreenWindows does.
-  bool CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers = nullptr);
+  // Answers whether no titled, answering window is left, and drops the windows that no longer exist: all of them, or
+  // only those before the first titled, answering window, where the list has just been refreshed or only the
+  // answer counts (a button's colour). Probes as RefreshScreenWindows does.
+  enum class EmptyCheck { kWholeList, kUntilAnswer };
+  bool CheckScreenEmpty(ScreenWindows& screen, ThreadProbeAnswers* answers = nullptr,
+                        EmptyCheck check = EmptyCheck::kWholeList);
 
   AddedTimeMap& AddedTimes() { return addedTimes_; }
   // The windows the program took off the desktop and has not brought back yet.
@@ -47,6 +50,9 @@ class WindowTracker {
   BusyWindowSet& BusyWindows() { return busyWindows_; }
 
  private:
+  // IsEligibleWindow for a window that the last walk over the desktop found top-level.
+  bool IsEligibleTopLevelWindow(WindowHandle window, const ScreenWindows* excluded, ThreadProbeAnswers* answers);
+
   Desktop& desktop_;
   ProgramProcess& process_;
   const EngineSettings& settings_;

@@ -77,8 +77,9 @@ void ReportIfShown(HWND window, UINT message, LPARAM lParam) {
   }
 }
 
-const QivhookInterceptedKey* FindInterceptedKey(WPARAM virtualKey, LPARAM modifiers) {
-  const LONG count = ::InterlockedCompareExchange(&shared.interceptedCount, 0, 0);
+LONG InterceptedKeyCount() { return ::InterlockedCompareExchange(&shared.interceptedCount, 0, 0); }
+
+const QivhookInterceptedKey* FindInterceptedKey(WPARAM virtualKey, LPARAM modifiers, LONG count) {
   for (LONG i = 0; i < count && i < kQivhookMaxInterceptedKeys; ++i) {
     const QivhookInterceptedKey& entry = shared.intercepted[i];
     if (static_cast<WPARAM>(entry.virtualKey) == virtualKey && static_cast<LPARAM>(entry.modifiers) == modifiers) {
@@ -94,15 +95,20 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM virtualKey, LPARAM keyFlags) {
     return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
   }
   const LPARAM modifiers = ModifierBits();
+  const LONG interceptedCount = InterceptedKeyCount();
   // A hot key is decided here: sent, it would find the panel busy with the switch before it, time out and reach
   // the application instead. Posted, it waits its turn behind that switch, also while the panel moves windows.
-  if (const QivhookInterceptedKey* hotKey = FindInterceptedKey(virtualKey, modifiers)) {
+  if (const QivhookInterceptedKey* hotKey = FindInterceptedKey(virtualKey, modifiers, interceptedCount)) {
     const BOOL swallow = hotKey->swallow != 0;
     ::PostMessageA(shared.mainWindow, kWmHookKeyPressed, virtualKey, modifiers);
     if (swallow) return 1;
     return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
   }
-  if (shared.lockCounter != 0) return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
+  // A table that holds every key the panel acts on has answered for this one: sent, it would only cost the
+  // application a round trip to the panel, and up to 10 ms while the panel is busy. Without a table, or with one
+  // too small for every key, the panel decides.
+  const bool tableAnswers = interceptedCount > 0 && interceptedCount < kQivhookMaxInterceptedKeys;
+  if (tableAnswers || shared.lockCounter != 0) return ::CallNextHookEx(shared.keyboardHook, code, virtualKey, keyFlags);
   DWORD_PTR reply = 0;
   if (::SendMessageTimeoutA(shared.mainWindow, kWmHookKeyPressed, virtualKey, modifiers, SMTO_ABORTIFHUNG, 10,
                             &reply) != 0 &&

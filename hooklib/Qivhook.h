@@ -12,9 +12,10 @@
 
 // Posted for a top-level window of another process that has just been shown (wParam: the window).
 constexpr UINT kWmHookWindowShown = WM_USER + 11;
-// Sent with a 10 ms abort-if-hung time-out for every key press (wParam: virtual key,
-// lParam: bit 0 Ctrl, bit 1 Alt, bit 2 Shift). A non-zero reply swallows the key. Posted
-// instead, whatever the lock counter, for a key of the intercepted-key table.
+// Sent with a 10 ms abort-if-hung time-out for a key press (wParam: virtual key, lParam:
+// bit 0 Ctrl, bit 1 Alt, bit 2 Shift) while the intercepted-key table is empty or full;
+// a non-zero reply swallows the key. Posted instead, whatever the lock counter, for a key
+// of the table; a key outside a table that holds every key of the panel is not reported.
 constexpr UINT kWmHookKeyPressed = WM_USER + 15;
 
 constexpr LPARAM kHookModCtrl = 1;
@@ -39,6 +40,6 @@ struct QivhookInterceptedKey {
   LONG swallow;
 };
 constexpr LONG kQivhookMaxInterceptedKeys = 128;
-// Replaces the table (at most kQivhookMaxInterceptedKeys are kept; the others take the
-// bounded send like any key); a count of 0 empties it.
+// Replaces the table (at most kQivhookMaxInterceptedKeys are kept; while it is full, the
+// other keys take the bounded send); a count of 0 empties it, and every key is sent.
 QIVHOOK_API void __cdecl QivhookSetInterceptedKeys(const QivhookInterceptedKey* keys, LONG count);

@@ -17,4 +17,8 @@ constexpr UINT WM_REFRESH_TOOLTIPS = WM_USER + 13;
 // The first layout, then the screen-state and blink timers.
 constexpr UINT WM_PANEL_STARTED = WM_USER + 14;
 
+// A registered message that only the benchmark sends: the panel answers the number of live GDI objects the
+// program made through its counting helpers. GetGuiResources cannot tell it under Wine.
+constexpr char kLiveGdiObjectsQuery[] = "Qiv live GDI objects";
+
 }  // namespace qiv

@@ -74,6 +74,7 @@ QIV_BEGIN_MESSAGE_MAP(PanelWindow, Dialog)
   QIV_ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
   QIV_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
   QIV_ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
+  QIV_ON_MESSAGE(::RegisterWindowMessageA(kLiveGdiObjectsQuery), OnLiveGdiObjectsQuery)
   QIV_ON_MESSAGE(WM_ENDSESSION, OnEndSession)
   QIV_ON_MESSAGE(WM_DESTROY, OnDestroy)
 QIV_END_MESSAGE_MAP()
@@ -138,6 +139,11 @@ void PanelWindow::ResetScreenButtons() { screenButtons_.ResetContent(); }
 void PanelWindow::AddScreenButton(const std::string& name) { screenButtons_.AddString(name); }
 
 void PanelWindow::RedrawScreenButtons() { ::InvalidateRect(screenButtons_.Handle(), nullptr, FALSE); }
+
+void PanelWindow::RedrawScreenButton(int index) {
+  RECT item = {};
+  if (screenButtons_.ItemRect(index, item)) ::InvalidateRect(screenButtons_.Handle(), &item, FALSE);
+}
 
 void PanelWindow::EnableScreenButtons(bool enable) { ::EnableWindow(screenButtons_.Handle(), enable); }
 
@@ -398,6 +404,8 @@ LRESULT PanelWindow::OnDisplayChange(WPARAM, LPARAM) {
 }
 
 LRESULT PanelWindow::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(panelIcon_); }
+
+LRESULT PanelWindow::OnLiveGdiObjectsQuery(WPARAM, LPARAM) { return LiveGdiObjects(); }
 
 // --- Input and commands ---------------------------------------------------------------------
 

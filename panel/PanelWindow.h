@@ -45,6 +45,7 @@ class PanelWindow final : public Dialog,
   void ResetScreenButtons() override;
   void AddScreenButton(const std::string& name) override;
   void RedrawScreenButtons() override;
+  void RedrawScreenButton(int index) override;
   void ApplyLayout() override;
 
   // ResizerOwner
@@ -90,6 +91,7 @@ class PanelWindow final : public Dialog,
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLiveGdiObjectsQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 

@@ -119,8 +119,9 @@ LRESULT ScreenButtonList::OnDrawItem(WPARAM, LPARAM lParam) {
 
 void ScreenButtonList::DrawButton(HDC dc, int index, int width, int height, bool pressed) {
   ScreenWindows& screen = *model_.Windows(index);
-  COLORREF colour = static_cast<COLORREF>(tracker_.CheckScreenEmpty(screen) ? settings_.ColorEmptyScreen
-                                                                            : settings_.ColorNonemptyScreen);
+  // Only the answer counts here: the screen-state tick drops the closed windows of the whole list.
+  const bool empty = tracker_.CheckScreenEmpty(screen, nullptr, WindowTracker::EmptyCheck::kUntilAnswer);
+  COLORREF colour = static_cast<COLORREF>(empty ? settings_.ColorEmptyScreen : settings_.ColorNonemptyScreen);
   if (screen.AttentionWindow() != nullptr && blinkPhase_) colour = static_cast<COLORREF>(settings_.ColorBlinkingScreen);
   const int offset = pressed ? 1 : 0;
   RECT face = {0, 0, width, height};

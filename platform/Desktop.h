@@ -69,6 +69,13 @@ enum class InsertAfter { kTop, kTopmost, kNotTopmost };
 // What the engine asks about a window's styles and state.
 enum class WindowTrait { kDisabled, kMaximized, kMinimized, kMaximizeBox, kMinimizeBox, kToolWindow, kTopmost };
 
+// The thread that created a window, which answers for it, and that thread's process; both 0 for a window that does
+// not exist. Neither changes while the window lives.
+struct WindowCreator {
+  std::uint32_t processId = 0;
+  std::uint32_t threadId = 0;
+};
+
 // Positions that take effect together when the batch ends, so that a screen's windows appear at once.
 class PositionBatch {
  public:
@@ -94,8 +101,8 @@ class Desktop {
   virtual std::string Text(WindowHandle window) = 0;
   virtual std::string ClassName(WindowHandle window) = 0;
   virtual std::uint32_t ProcessId(WindowHandle window) = 0;
-  // The thread that created the window, which answers for it; 0 for a window that does not exist.
-  virtual std::uint32_t ThreadId(WindowHandle window) = 0;
+  // One query for both ids.
+  virtual WindowCreator Creator(WindowHandle window) = 0;
   // The window it lies in; null for a top-level window. An owned pop-up has an owner, not a parent.
   virtual WindowHandle Parent(WindowHandle window) = 0;
   virtual WindowHandle Owner(WindowHandle window) = 0;

@@ -94,8 +94,12 @@ std::uint32_t Win32Desktop::ProcessId(WindowHandle window) {
   return processId;
 }
 
-std::uint32_t Win32Desktop::ThreadId(WindowHandle window) {
-  return ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
+WindowCreator Win32Desktop::Creator(WindowHandle window) {
+  WindowCreator creator;
+  DWORD processId = 0;
+  creator.threadId = ::GetWindowThreadProcessId(ToHwnd(window), &processId);
+  creator.processId = processId;
+  return creator;
 }
 
 // For a pop-up window the system answers its owner here: either way it moves with that window.

@@ -24,7 +24,7 @@ class Win32Desktop final : public Desktop {
   std::string Text(WindowHandle window) override;
   std::string ClassName(WindowHandle window) override;
   std::uint32_t ProcessId(WindowHandle window) override;
-  std::uint32_t ThreadId(WindowHandle window) override;
+  WindowCreator Creator(WindowHandle window) override;
   WindowHandle Parent(WindowHandle window) override;
   WindowHandle Owner(WindowHandle window) override;
   bool Has(WindowHandle window, WindowTrait trait) override;

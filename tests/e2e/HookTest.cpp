@@ -1,5 +1,6 @@
 // Qivhook.dll under Wine: the test program plays Qiv (it installs the hooks with a
 // window of its own) and the helper process plays the applications.
+#include "hooklib/Qivhook.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/QivTest.h"
 
@@ -66,6 +67,7 @@ class HookLibrary {
     cleanup = Function<void(__cdecl*)()>("QivhookCleanup");
     lock = Function<void(__cdecl*)(BOOL)>("QivhookLock");
     getLock = Function<LONG(__cdecl*)()>("QivhookGetLock");
+    setInterceptedKeys = Function<void(__cdecl*)(const QivhookInterceptedKey*, LONG)>("QivhookSetInterceptedKeys");
   }
   ~HookLibrary() {
     if (cleanup != nullptr) cleanup();
@@ -74,12 +76,13 @@ class HookLibrary {
   HookLibrary(const HookLibrary&) = delete;
   HookLibrary& operator=(const HookLibrary&) = delete;
 
-  bool Loaded() const { return init && cleanup && lock && getLock; }
+  bool Loaded() const { return init && cleanup && lock && getLock && setInterceptedKeys; }
 
   BOOL(__cdecl* init)(HWND, DWORD) = nullptr;
   void(__cdecl* cleanup)() = nullptr;
   void(__cdecl* lock)(BOOL) = nullptr;
   LONG(__cdecl* getLock)() = nullptr;
+  void(__cdecl* setInterceptedKeys)(const QivhookInterceptedKey*, LONG) = nullptr;
 
  private:
   template <typename Pointer>
@@ -141,6 +144,25 @@ TEST_F(Hooks, KeyAnsweredWithZeroReachesTheApplication) {
   ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, '1'}));
   ASSERT_TRUE(TargetReceives('1', 1));
   EXPECT_EQ(reports_.keys.size(), 3u);
+}
+
+// The panel keeps the table of every key it acts on: a key of the table is posted, any other key goes straight on
+// to the application, without a report that would make it wait for the panel.
+TEST_F(Hooks, WithATableOnlyItsKeysAreReported) {
+  const QivhookInterceptedKey screenKey = {'1', kHookModCtrl | kHookModAlt, 1};
+  hooks_.setInterceptedKeys(&screenKey, 1);
+  ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, '1'}));
+  ASSERT_TRUE(PressChord({'Q'}));
+  ASSERT_TRUE(TargetReceives('Q', 1));
+  ASSERT_TRUE(Eventually("the table's key to be reported", [&] { return !reports_.keys.empty(); }));
+  EXPECT_TRUE(Throughout(
+      "no other report",
+      [&] {
+        return reports_.keys == std::vector<KeyReport>{{'1', 3}};
+      },
+      300));
+  EXPECT_EQ(KeyDownsSeenByTarget('1'), 0) << "the table swallows it";
+  hooks_.setInterceptedKeys(nullptr, 0);
 }
 
 TEST_F(Hooks, LockCounterSilencesEveryReportUntilBackAtZero) {

@@ -88,50 +88,74 @@ void FakeDesktop::ApplyPendingRequests() {
 }
 
 std::vector<WindowHandle> FakeDesktop::ChildWindows(WindowHandle parent) {
+  ++queries_["ChildWindows"];
   const Node* node = Find(parent);
   return node == nullptr ? std::vector<WindowHandle>() : node->children;
 }
 
 bool FakeDesktop::IsVisible(WindowHandle window) {
+  ++queries_["IsVisible"];
+  return IsShownWithParents(window);
+}
+
+bool FakeDesktop::IsShownWithParents(WindowHandle window) {
   const Node* node = Find(window);
   if (node == nullptr || !node->window.visible) return false;
-  return node->parent == nullptr || IsVisible(node->parent);
+  return node->parent == nullptr || IsShownWithParents(node->parent);
+}
+
+int FakeDesktop::Queries(const std::string& name) const {
+  const auto found = queries_.find(name);
+  return found == queries_.end() ? 0 : found->second;
+}
+
+int FakeDesktop::Queries() const {
+  int all = topLevelWalks_;
+  for (const auto& entry : queries_) all += entry.second;
+  return all;
 }
 
 std::string FakeDesktop::Text(WindowHandle window) {
+  ++queries_["Text"];
   const Node* node = Find(window);
   return node == nullptr ? std::string() : node->window.text.substr(0, kMaxTextLength);
 }
 
 std::string FakeDesktop::ClassName(WindowHandle window) {
+  ++queries_["ClassName"];
   const Node* node = Find(window);
   return node == nullptr ? std::string() : node->window.className.substr(0, kMaxTextLength);
 }
 
 std::uint32_t FakeDesktop::ProcessId(WindowHandle window) {
+  ++queries_["ProcessId"];
   const Node* node = Find(window);
   return node == nullptr ? 0 : node->window.processId;
 }
 
-std::uint32_t FakeDesktop::ThreadId(WindowHandle window) {
+WindowCreator FakeDesktop::Creator(WindowHandle window) {
+  ++queries_["Creator"];
   const Node* node = Find(window);
-  if (node == nullptr) return 0;
-  if (node->window.threadId != 0) return node->window.threadId;
+  if (node == nullptr) return {};
   // Above any id a test gives.
-  return 0x10000000u + static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
+  const std::uint32_t ownThread = 0x10000000u + static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
+  return {node->window.processId, node->window.threadId != 0 ? node->window.threadId : ownThread};
 }
 
 WindowHandle FakeDesktop::Parent(WindowHandle window) {
+  ++queries_["Parent"];
   const Node* node = Find(window);
   return node == nullptr ? nullptr : node->parent;
 }
 
 WindowHandle FakeDesktop::Owner(WindowHandle window) {
+  ++queries_["Owner"];
   const Node* node = Find(window);
   return node == nullptr ? nullptr : node->window.owner;
 }
 
 bool FakeDesktop::Has(WindowHandle window, WindowTrait trait) {
+  ++queries_["Has"];
   const Node* node = Find(window);
   if (node == nullptr) return false;
   const Window& w = node->window;
@@ -148,6 +172,7 @@ bool FakeDesktop::Has(WindowHandle window, WindowTrait trait) {
 }
 
 bool FakeDesktop::GetPlacement(WindowHandle window, WindowPlacement& placement) {
+  ++queries_["GetPlacement"];
   const Node* node = Find(window);
   if (node == nullptr) return false;
   const Window& w = node->window;

@@ -70,6 +70,10 @@ class FakeDesktop final : public Desktop {
   void DelayNextParentChange(std::uint32_t ms) { nextParentDelayMs_ = ms; }
 
   int Probes() const { return probes_; }
+  // How often a query was asked, by the name of its method ("ClassName", "IsVisible", ...); without a name, every
+  // query and walk of the desktop. Each stands for a round trip to the window system.
+  int Queries(const std::string& name) const;
+  int Queries() const;
   int TopLevelWalks() const { return topLevelWalks_; }
   std::uint32_t LongestProbeMs() const { return longestProbeMs_; }
   WindowHandle Foreground() const { return foreground_; }
@@ -88,12 +92,15 @@ class FakeDesktop final : public Desktop {
     return topLevel_;
   }
   std::vector<WindowHandle> ChildWindows(WindowHandle parent) override;
-  bool Exists(WindowHandle window) override { return nodes_.count(window) != 0; }
+  bool Exists(WindowHandle window) override {
+    ++queries_["Exists"];
+    return nodes_.count(window) != 0;
+  }
   bool IsVisible(WindowHandle window) override;
   std::string Text(WindowHandle window) override;
   std::string ClassName(WindowHandle window) override;
   std::uint32_t ProcessId(WindowHandle window) override;
-  std::uint32_t ThreadId(WindowHandle window) override;
+  WindowCreator Creator(WindowHandle window) override;
   WindowHandle Parent(WindowHandle window) override;
   WindowHandle Owner(WindowHandle window) override;
   bool Has(WindowHandle window, WindowTrait trait) override;
@@ -130,6 +137,7 @@ class FakeDesktop final : public Desktop {
   void ApplyPosition(WindowHandle window, InsertAfter after, const Rect& rect, std::uint32_t flags);
   void ApplyShowCommand(WindowHandle window, std::int32_t showCommand, bool byPlacement);
   void SetVisible(Window& window, bool visible);
+  bool IsShownWithParents(WindowHandle window);
   void Log(const std::string& what, WindowHandle window);
   static Rect CurrentRect(const Window& window);
 
@@ -144,6 +152,7 @@ class FakeDesktop final : public Desktop {
   std::uint32_t nextParentDelayMs_ = 0;
   int probes_ = 0;
   int topLevelWalks_ = 0;
+  std::map<std::string, int> queries_;
   std::uint32_t longestProbeMs_ = 0;
   WindowHandle foreground_ = nullptr;
   int stopFlashingCalls_ = 0;

@@ -20,11 +20,14 @@ class FakePanelView final : public PanelView {
   }
   void AddScreenButton(const std::string& name) override { names_.push_back(name); }
   void RedrawScreenButtons() override { ++redraws_; }
+  void RedrawScreenButton(int index) override { redrawnButtons_.push_back(index); }
   void ApplyLayout() override { ++layouts_; }
 
   const std::vector<std::string>& Names() const { return names_; }
   int AppListHides() const { return appListHides_; }
+  // Repaints of every button, and the buttons repainted one by one, in order.
   int Redraws() const { return redraws_; }
+  const std::vector<int>& RedrawnButtons() const { return redrawnButtons_; }
   int Layouts() const { return layouts_; }
 
  private:
@@ -32,6 +35,7 @@ class FakePanelView final : public PanelView {
   int selection_ = -1;
   int appListHides_ = 0;
   int redraws_ = 0;
+  std::vector<int> redrawnButtons_;
   int layouts_ = 0;
 };
 

@@ -36,6 +36,7 @@ TEST_F(ScreenModelTest, ASwitchShowsTheNewScreenHidesTheOldAndActivatesTheTopWin
   Place(1, {bottom, top});
   Screen(1).SetAttentionWindow(top);
   const int redraws = view_.Redraws();
+  const std::size_t buttonsRedrawn = view_.RedrawnButtons().size();
 
   Switch(1);
   EXPECT_EQ(model_.CurrentScreen(), 1);
@@ -44,7 +45,10 @@ TEST_F(ScreenModelTest, ASwitchShowsTheNewScreenHidesTheOldAndActivatesTheTopWin
   EXPECT_TRUE(desktop_.IsVisible(top));
   EXPECT_EQ(desktop_.Foreground(), top);
   EXPECT_EQ(Screen(1).AttentionWindow(), nullptr) << "the screen's button stops blinking";
-  EXPECT_GT(view_.Redraws(), redraws);
+  EXPECT_EQ(view_.Redraws(), redraws) << "the button of screen 3 did not change";
+  EXPECT_EQ(std::vector<int>(view_.RedrawnButtons().begin() + buttonsRedrawn, view_.RedrawnButtons().end()),
+            (std::vector<int>{0, 1}))
+      << "the buttons of the screens left and entered";
   EXPECT_EQ(desktop_.MovesWithoutHookLock(), 0) << "every move with the hook lock raised";
 }
 

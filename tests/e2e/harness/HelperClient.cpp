@@ -69,4 +69,10 @@ LRESULT HelperClient::KeyDownCount(HWND window, WPARAM key) {
   return static_cast<LRESULT>(count);
 }
 
+LONGLONG HelperClient::LastKeyDownTicks(HWND window, WPARAM key) {
+  DWORD_PTR ticks = 0;
+  ::SendMessageTimeoutA(window, kMsgLastKeyDownTicks, key, 0, SMTO_ABORTIFHUNG, 1000, &ticks);
+  return static_cast<LONGLONG>(ticks);
+}
+
 }  // namespace qiv::e2e

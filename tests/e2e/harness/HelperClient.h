@@ -23,6 +23,8 @@ class HelperClient {
   ::testing::AssertionResult BringToForeground(HWND window);
   // How many WM_KEYDOWN / WM_SYSKEYDOWN of key a window of the helper has received.
   LRESULT KeyDownCount(HWND window, WPARAM key);
+  // The performance counter at the window's last key-down of key; 0 before the first.
+  LONGLONG LastKeyDownTicks(HWND window, WPARAM key);
   DWORD ProcessId() const { return process_.Id(); }
 
  private:

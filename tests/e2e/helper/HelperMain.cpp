@@ -32,6 +32,7 @@ constexpr UINT_PTR kShowTimer = 2;
 struct KeyCounts {
   std::map<WPARAM, LRESULT> chars;
   std::map<WPARAM, LRESULT> keyDowns;
+  std::map<WPARAM, LONGLONG> lastKeyDownTicks;
 };
 
 // Touched only by the thread that owns each window; the map itself is guarded.
@@ -57,11 +58,20 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR:
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
+      LARGE_INTEGER now;
+      ::QueryPerformanceCounter(&now);
       ::EnterCriticalSection(&countsLock);
       auto& table = message == WM_CHAR ? counts[window].chars : counts[window].keyDowns;
       ++table[wParam];
+      if (message != WM_CHAR) counts[window].lastKeyDownTicks[wParam] = now.QuadPart;
       ::LeaveCriticalSection(&countsLock);
       break;
+    }
+    case kMsgLastKeyDownTicks: {
+      ::EnterCriticalSection(&countsLock);
+      const LONGLONG ticks = counts[window].lastKeyDownTicks[wParam];
+      ::LeaveCriticalSection(&countsLock);
+      return static_cast<LRESULT>(ticks);
     }
     case kMsgCharCount:
     case kMsgKeyDownCount: {

@@ -35,5 +35,9 @@ constexpr UINT kMsgCloseAfter = WM_APP + 4;
 constexpr UINT kMsgShowAfter = WM_APP + 5;
 // SendMessage(window, kMsgShownCount, 0, 0): how many times kMsgShowAfter has shown the window so far.
 constexpr UINT kMsgShownCount = WM_APP + 6;
+// SendMessage(window, kMsgLastKeyDownTicks, vk, 0): the performance counter at the window's last WM_KEYDOWN /
+// WM_SYSKEYDOWN of vk, 0 before the first; the counter is the same in every process, so the time from an input
+// to its arrival is exact.
+constexpr UINT kMsgLastKeyDownTicks = WM_APP + 7;
 
 }  // namespace qiv::e2e

@@ -28,16 +28,23 @@ class BusyWindowSet {
   // Removes one entry: two workers may have added the same window.
   void Remove(WindowHandle window);
 
-  // True when a worker is moving the window or it does not answer within 200 ms. The busy lock stays held
-  // during the probe, so a worker that wants to enter or leave waits for at most that long. With answers, a
-  // window whose thread was probed in the same pass is not probed again; thread: the window's thread when the
-  // caller knows it already, 0 to ask the desktop.
+  // True when a worker is moving the window or it does not answer within 200 ms. A thread that did not answer
+  // the last time gets a short probe instead, until it answers one: a program hung for good would otherwise cost
+  // the whole time-out in every pass, every switch and every tick. The busy lock stays held during the probe, so
+  // a worker that wants to enter or leave waits for at most that long. With answers, a window whose thread was
+  // probed in the same pass is not probed again; thread: the window's thread when the caller knows it already,
+  // 0 to ask the desktop.
   bool IsWindowHung(WindowHandle window, ThreadProbeAnswers* answers = nullptr, std::uint32_t thread = 0);
 
  private:
+  bool Probe(WindowHandle window, std::uint32_t thread);
+
   Desktop& desktop_;
   std::mutex lock_;
   std::vector<WindowHandle> windows_;
+  // The threads that did not answer their last probe, with the window it was sent to: the entries of programs
+  // that ended are dropped by that window.
+  std::unordered_map<std::uint32_t, WindowHandle> silentThreads_;
 };
 
 }  // namespace qiv

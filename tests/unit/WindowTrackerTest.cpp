@@ -124,6 +124,28 @@ TEST_F(WindowTrackerTest, RefreshProbesEachThreadOnceAndWaitsForAHungThreadOnce)
   EXPECT_EQ(desktop_.Probes(), 4) << "answers do not outlive their pass";
 }
 
+TEST_F(WindowTrackerTest, AThreadThatDidNotAnswerCostsTheWholeWaitOnceUntilItAnswersAgain) {
+  FakeDesktop::Window hung;
+  hung.threadId = 8;
+  hung.hung = true;
+  const WindowHandle window = AddWindow(hung);
+  const auto refreshTime = [this] {
+    const std::uint32_t start = clock_.TickCount();
+    tracker_.RefreshScreenWindows(Screen(0), nullptr);
+    return clock_.TickCount() - start;
+  };
+
+  EXPECT_EQ(refreshTime(), 200u);
+  for (int pass = 0; pass < 3; ++pass) EXPECT_LE(refreshTime(), 10u) << pass;
+  EXPECT_TRUE(Screen(0).Windows().empty());
+
+  desktop_[window].hung = false;
+  refreshTime();
+  EXPECT_EQ(Screen(0).Windows(), (Windows{window})) << "a thread that answers the short probe is tracked again";
+  desktop_[window].hung = true;
+  EXPECT_EQ(refreshTime(), 200u) << "and hangs anew with the whole wait";
+}
+
 TEST_F(WindowTrackerTest, RefreshLeavesOutTheWindowsOfTheExcludedScreen) {
   const WindowHandle elsewhere = AddWindow();
   const WindowHandle here = AddWindow();

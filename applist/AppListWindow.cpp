@@ -130,8 +130,14 @@ void AppListWindow::HideAppList() {
   if (!IsShown()) return;
   ::KillTimer(Handle(), kTitleTimer);
   if (::GetCapture() == Handle()) ::ReleaseCapture();
-  ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A hidden list that stayed active would keep the keyboard: what the user types next would go nowhere, and
+  // an arrow key would open a list again. Hidden the system's way, the list hands the activation on.
+  if (::GetActiveWindow() == Handle()) {
+    ::ShowWindow(Handle(), SW_HIDE);
+  } else {
+    ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   host_.SetListedScreen(-1);
 }
 

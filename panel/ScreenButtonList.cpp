@@ -25,6 +25,8 @@ constexpr int kDigitHeight = 11;
 QIV_BEGIN_MESSAGE_MAP(ScreenButtonList, ListBox)
   QIV_ON_REFLECTED(WM_DRAWITEM, OnDrawItem)
   QIV_ON_MESSAGE(WM_RBUTTONDOWN, OnRightButtonDown)
+  // A list box takes a second click soon after the first for a double click.
+  QIV_ON_MESSAGE(WM_RBUTTONDBLCLK, OnRightButtonDown)
   QIV_ON_MESSAGE(WM_KEYDOWN, OnSwallowedKey)
   QIV_ON_MESSAGE(WM_KEYUP, OnSwallowedKey)
   QIV_ON_MESSAGE(WM_CHAR, OnSwallowedKey)

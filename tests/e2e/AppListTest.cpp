@@ -164,6 +164,21 @@ TEST_F(AppList, ClickOnThePanelKeepsTheListAndOnAnotherWindowHidesIt) {
   EXPECT_TRUE(ListHidden());
 }
 
+TEST_F(AppList, EscapeTakesTheKeyboardAlongAndAQuickSecondRightClickOpensTheListAgain) {
+  ASSERT_NE(OpenWindow("Listed"), nullptr);
+  ASSERT_TRUE(OpenListOf(0));
+  ASSERT_TRUE(PressChord({VK_ESCAPE}));
+  ASSERT_TRUE(ListHidden());
+  // Within the double-click time of the first: the button list sees a double click.
+  EXPECT_TRUE(OpenListOf(0));
+  ASSERT_TRUE(PressChord({VK_ESCAPE}));
+  ASSERT_TRUE(ListHidden());
+  ASSERT_TRUE(PressChord({VK_RIGHT}));
+  EXPECT_TRUE(Throughout(
+      "the list to stay hidden", [&] { return ::IsWindowVisible(ListWindow()) == FALSE; }, 500))
+      << "the hidden list kept the keyboard";
+}
+
 TEST_F(AppList, NewTitleShowsWhileTheListIsOpenButACaseChangeDoesNot) {
   HWND window = OpenWindow("Old title");
   ASSERT_NE(window, nullptr);

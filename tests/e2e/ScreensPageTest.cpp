@@ -3,9 +3,8 @@
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
-#include "tests/e2e/harness/QivTest.h"
 #include "tests/e2e/harness/RemoteListView.h"
-#include "tests/e2e/harness/SettingsWindow.h"
+#include "tests/e2e/harness/SettingsFixture.h"
 
 #include <commctrl.h>
 
@@ -92,29 +91,8 @@ bool WriteOneIconFile(const std::string& path) {
   return file.good();
 }
 
-class ScreensPage : public QivTest {
+class ScreensPage : public SettingsFixture {
  protected:
-  void StartQiv() {
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
-  }
-
-  // The panel's Settings command.
-  ::testing::AssertionResult OpenSettings() {
-    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    return settings_.WaitUntilOpen();
-  }
-
-  HWND CurrentPage() const { return settings_.CurrentPage(); }
-  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
-  HWND Control(int id) const { return settings_.Control(id); }
-
-  ::testing::AssertionResult PressOnCurrentPage(int button) {
-    PressDialogButton(CurrentPage(), button);
-    return settings_.WaitUntilClosed();
-  }
-
   // Waits for a message box of Qiv with textPart, checks that the settings window stays open behind it, and
   // closes it with OK.
   ::testing::AssertionResult MessageShownAndClosed(const std::string& textPart) {
@@ -187,8 +165,6 @@ class ScreensPage : public QivTest {
     return Eventually("the label edit to end", [&] { return !::IsWindow(edit) || !::IsWindowVisible(edit); });
   }
 
-  SettingsWindow settings_{qiv_};
-  HWND panel_ = nullptr;
   HWND browser_ = nullptr;
 };
 

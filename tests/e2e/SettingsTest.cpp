@@ -3,8 +3,7 @@
 #include "resources/resource.h"
 #include "tests/e2e/harness/Keyboard.h"
 #include "tests/e2e/harness/Mouse.h"
-#include "tests/e2e/harness/QivTest.h"
-#include "tests/e2e/harness/SettingsWindow.h"
+#include "tests/e2e/harness/SettingsFixture.h"
 #include "tests/e2e/harness/ShellQueries.h"
 
 #include <commctrl.h>
@@ -51,34 +50,11 @@ HWND FocusOf(HWND window) {
 
 std::string StartupShortcut() { return SpecialFolder(kStartupFolder) + "\\Qiv.lnk"; }
 
-class Settings : public QivTest {
+class Settings : public SettingsFixture {
  protected:
-  void StartQiv() {
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
-  }
-
-  // The panel's Settings command, and the window it opens with its sheet.
-  ::testing::AssertionResult OpenSettings() {
-    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    ::testing::AssertionResult opened = settings_.WaitUntilOpen();
-    dialog_ = settings_.Dialog();
-    tabs_ = settings_.Tabs();
-    return opened;
-  }
-
-  HWND CurrentPage() const { return settings_.CurrentPage(); }
   int CurrentTab() const { return settings_.CurrentTab(); }
-  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
-  HWND Control(int id) const { return settings_.Control(id); }
   void SetText(int id, const char* text) const { settings_.SetText(id, text); }
   void SetCheck(int id, bool checked) const { settings_.SetCheck(id, checked); }
-
-  ::testing::AssertionResult PressOnCurrentPage(int button) {
-    PressDialogButton(CurrentPage(), button);
-    return SettingsClosed();
-  }
 
   ::testing::AssertionResult SettingsClosed() { return settings_.WaitUntilClosed(); }
 
@@ -88,18 +64,13 @@ class Settings : public QivTest {
     if (!ClickAt(Centre(WindowRect(Control(id))))) return ::testing::AssertionFailure() << "the click failed";
     return Eventually("the colour list", [&] { return ColorList() != nullptr; });
   }
-
-  SettingsWindow settings_{qiv_};
-  HWND panel_ = nullptr;
-  HWND dialog_ = nullptr;
-  HWND tabs_ = nullptr;
 };
 
 TEST_F(Settings, OpensAtGeneralWithFiveTabsOnOneRow) {
   StartQiv();
   ASSERT_TRUE(OpenSettings());
-  EXPECT_EQ(SendTo(tabs_, TCM_GETITEMCOUNT), kPageCount);
-  EXPECT_EQ(SendTo(tabs_, TCM_GETROWCOUNT), 1);
+  EXPECT_EQ(SendTo(settings_.Tabs(), TCM_GETITEMCOUNT), kPageCount);
+  EXPECT_EQ(SendTo(settings_.Tabs(), TCM_GETROWCOUNT), 1);
   EXPECT_EQ(CurrentTab(), kGeneralPage);
   EXPECT_EQ(WindowText(CurrentPage()), "General");
   EXPECT_NE(Control(IDC_ALWAYS_ON_TOP), nullptr);
@@ -119,7 +90,7 @@ TEST_F(Settings, RefreshRateOutOfRangeIsRefusedWithNothingSaved) {
   PressDialogButton(CurrentPage(), IDOK);
   HWND box = qiv_.WaitForMessageBox("Please enter an integer between 100 and 10000.");
   ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(::IsWindow(dialog_)) << "the settings window stays open";
+  EXPECT_TRUE(::IsWindow(settings_.Dialog())) << "the settings window stays open";
   EXPECT_EQ(KeySnapshot(kQivKey), before);
   PressDialogButton(box, IDOK);
   ASSERT_TRUE(Eventually("the message to close", [&] { return !::IsWindow(box); }));
@@ -244,11 +215,11 @@ TEST_F(Settings, EscapeOnThePickerKeepsColourAndFocus) {
   ASSERT_TRUE(OpenPicker(IDC_COLOR_EMPTY));
   // Above its dialog in the system's z-order. Both are top-most, and Wine's virtual desktop paints the dialog over
   // the list's upper part all the same: the order is what a test can hold the program to.
-  EXPECT_LT(ZOrderIndex(ColorList()), ZOrderIndex(dialog_)) << "the colour list opens behind the settings";
+  EXPECT_LT(ZOrderIndex(ColorList()), ZOrderIndex(settings_.Dialog())) << "the colour list opens behind the settings";
   ASSERT_TRUE(PressChord({VK_RIGHT}));
   ASSERT_TRUE(PressChord({VK_ESCAPE}));
   ASSERT_TRUE(Eventually("the colour list to close", [&] { return ColorList() == nullptr; }));
-  EXPECT_TRUE(::IsWindow(dialog_)) << "Escape closes the list, not the settings";
+  EXPECT_TRUE(::IsWindow(settings_.Dialog())) << "Escape closes the list, not the settings";
   EXPECT_TRUE(Eventually("the focus back on the picker", [&] { return FocusOf(picker) == picker; }));
   ASSERT_TRUE(PressOnCurrentPage(IDOK));
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kQivKey, "ColorEmptyScreen"), 0x00A3A3A3u);

@@ -21,8 +21,7 @@ class StickyWindows : public SwitchingFixture {
  protected:
   // The panel's Settings command, then the Sticky Windows tab.
   ::testing::AssertionResult OpenStickyPage() {
-    ::PostMessageA(panel_, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
-    if (::testing::AssertionResult opened = settings_.WaitUntilOpen(); !opened) return opened;
+    if (::testing::AssertionResult opened = settings_.OpenFromPanel(panel_); !opened) return opened;
     return settings_.ShowPage(kStickyPage);
   }
 

@@ -49,6 +49,11 @@ StickyEditorEntries ReadStickyEditor(HWND editor) {
   return Eventually("the settings window in the foreground", [&] { return ::GetForegroundWindow() == dialog_; });
 }
 
+::testing::AssertionResult SettingsWindow::OpenFromPanel(HWND panel) {
+  ::PostMessageA(panel, WM_COMMAND, MAKEWPARAM(IDM_SETTINGS, 0), 0);
+  return WaitUntilOpen();
+}
+
 ::testing::AssertionResult SettingsWindow::WaitUntilClosed() const {
   return Eventually("the settings window to close", [&] { return !::IsWindow(dialog_); });
 }

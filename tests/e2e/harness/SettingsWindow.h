@@ -38,6 +38,8 @@ class SettingsWindow {
   ::testing::AssertionResult WaitUntilShown();
   // Waits for it to be shown and to take the foreground.
   ::testing::AssertionResult WaitUntilOpen();
+  // The panel's Settings command, and the window it opens.
+  ::testing::AssertionResult OpenFromPanel(HWND panel);
   ::testing::AssertionResult WaitUntilClosed() const;
 
   HWND Dialog() const { return dialog_; }

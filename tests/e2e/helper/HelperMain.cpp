@@ -24,10 +24,13 @@ struct WindowRequest {
   int showCommand = SW_SHOWNORMAL;
   bool hasMaximisedRect = false;
   RECT maximisedRect = {};
+  // Periods of timers that do nothing: what waking up that often costs a program.
+  std::vector<UINT> idleTimerPeriods;
 };
 
 constexpr UINT_PTR kCloseTimer = 1;
 constexpr UINT_PTR kShowTimer = 2;
+constexpr UINT_PTR kFirstIdleTimer = 100;
 
 struct KeyCounts {
   std::map<WPARAM, LRESULT> chars;
@@ -90,6 +93,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ::DestroyWindow(window);
         return 0;
       }
+      if (wParam >= kFirstIdleTimer) return 0;
       if (wParam == kShowTimer) {
         ::KillTimer(window, kShowTimer);
         ::ShowWindow(window, SW_SHOW);
@@ -145,6 +149,9 @@ HWND CreateTestWindow(const WindowRequest& request) {
     }
     ::ShowWindow(window, request.showCommand);
     ::UpdateWindow(window);
+    for (size_t i = 0; i < request.idleTimerPeriods.size(); ++i) {
+      ::SetTimer(window, kFirstIdleTimer + i, request.idleTimerPeriods[i], nullptr);
+    }
   }
   return window;
 }
@@ -183,11 +190,11 @@ HWND CreateOnOwnThread(const WindowRequest& request) {
   return start.window;
 }
 
-std::vector<std::string> SplitFields(const std::string& text) {
+std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> fields;
   size_t begin = 0;
   for (;;) {
-    const size_t end = text.find('|', begin);
+    const size_t end = text.find(separator, begin);
     fields.push_back(text.substr(begin, end - begin));
     if (end == std::string::npos) return fields;
     begin = end + 1;
@@ -211,7 +218,7 @@ LRESULT HookLockSeenHere() {
 }
 
 LRESULT RunCommand(const std::string& command) {
-  const std::vector<std::string> fields = SplitFields(command);
+  const std::vector<std::string> fields = Split(command, '|');
   WindowRequest request;
   HWND target = nullptr;
   for (size_t i = 1; i < fields.size(); ++i) {
@@ -245,7 +252,9 @@ LRESULT RunCommand(const std::string& command) {
       request.showCommand = SW_SHOWMINNOACTIVE;
     else if (name == "show" && value == "max")
       request.showCommand = SW_SHOWMAXIMIZED;
-    else if (name == "maxrect") {
+    else if (name == "timers") {
+      for (const std::string& period : Split(value, ',')) request.idleTimerPeriods.push_back(std::atoi(period.c_str()));
+    } else if (name == "maxrect") {
       int left = 0, top = 0, width = 0, height = 0;
       if (std::sscanf(value.c_str(), "%d,%d,%d,%d", &left, &top, &width, &height) == 4) {
         request.hasMaximisedRect = true;

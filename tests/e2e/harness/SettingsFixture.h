@@ -1,0 +1,39 @@
+// Base fixture of the tests that drive the settings window: Qiv started with its panel laid out, and the
+// window that the panel's Settings command opens.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/harness/QivTest.h"
+#include "tests/e2e/harness/SettingsWindow.h"
+#include "tests/e2e/harness/WindowQueries.h"
+
+namespace qiv::e2e {
+
+class SettingsFixture : public QivTest {
+ protected:
+  void StartQiv() {
+    ASSERT_TRUE(qiv_.Start());
+    panel_ = qiv_.WaitForSettledPanel();
+    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
+  }
+
+  ::testing::AssertionResult OpenSettings() { return settings_.OpenFromPanel(panel_); }
+
+  HWND CurrentPage() const { return settings_.CurrentPage(); }
+  ::testing::AssertionResult ShowPage(int index) { return settings_.ShowPage(index); }
+  HWND Control(int id) const { return settings_.Control(id); }
+
+  // Presses a button of the page in front (OK, Cancel) and waits for the settings window to close.
+  ::testing::AssertionResult PressOnCurrentPage(int button) {
+    PressDialogButton(CurrentPage(), button);
+    return settings_.WaitUntilClosed();
+  }
+
+  SettingsWindow settings_{qiv_};
+  HWND panel_ = nullptr;
+};
+
+}  // namespace qiv::e2e

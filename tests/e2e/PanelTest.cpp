@@ -82,11 +82,8 @@ bool LoadStartupPicture(GifPicture& picture) {
 
 class Panel : public QivTest {
  protected:
-  // Starts Qiv and waits until its panel has settled, so that no key or click goes astray.
   void StartQiv() {
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
+    ASSERT_NO_FATAL_FAILURE(QivTest::StartQiv());
     screenButtons_ = ::GetDlgItem(panel_, IDC_SCREEN_BUTTONS);
   }
 
@@ -152,7 +149,6 @@ class Panel : public QivTest {
 
   COLORREF ButtonFace(int index) const { return QivProcess::ScreenButtonFace(panel_, index); }
 
-  HWND panel_ = nullptr;
   HWND screenButtons_ = nullptr;
 };
 

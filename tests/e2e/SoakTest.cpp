@@ -106,9 +106,7 @@ class Soak : public QivTest {
                 actionCount_, seed_, actionCount_);
     std::fflush(stdout);
     ASSERT_TRUE(helper_.Start());
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartQiv());
     typingTarget_ = helper_.Open("title=Typing target|tool|x=1000|y=860|w=200|h=100");
     ASSERT_NE(typingTarget_, nullptr);
     // Under the virtual desktop the top-most panel is hit-tested below windows made after it: the windows keep
@@ -655,7 +653,6 @@ class Soak : public QivTest {
   int actionCount_ = 0;
   int actionIndex_ = 0;
   std::mt19937 random_;
-  HWND panel_ = nullptr;
   HWND typingTarget_ = nullptr;
   int top_ = 0;
   int current_ = 0;

@@ -1,5 +1,4 @@
-// Base fixture of the tests that drive the settings window: Qiv started with its panel laid out, and the
-// window that the panel's Settings command opens.
+// Base fixture of the tests that drive the settings window that the panel's Settings command opens.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +13,6 @@ namespace qiv::e2e {
 
 class SettingsFixture : public QivTest {
  protected:
-  void StartQiv() {
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr) << "the panel was not laid out and made top-most";
-  }
-
   ::testing::AssertionResult OpenSettings() { return settings_.OpenFromPanel(panel_); }
 
   HWND CurrentPage() const { return settings_.CurrentPage(); }
@@ -33,7 +26,6 @@ class SettingsFixture : public QivTest {
   }
 
   SettingsWindow settings_{qiv_};
-  HWND panel_ = nullptr;
 };
 
 }  // namespace qiv::e2e

@@ -22,9 +22,7 @@ class SwitchingFixture : public QivTest {
     QivTest::SetUp();
     ASSERT_NO_FATAL_FAILURE(PrepareSettings());
     ASSERT_TRUE(helper_.Start());
-    ASSERT_TRUE(qiv_.Start());
-    panel_ = qiv_.WaitForSettledPanel();
-    ASSERT_NE(panel_, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartQiv());
     // Tool windows are sticky: this one stays on every screen and holds the focus while keys are typed,
     // so they always reach a thread of an application, as they would on a user's desktop.
     typingTarget_ = helper_.Open("title=Typing target|tool|x=1000|y=800|w=200|h=100");
@@ -87,7 +85,6 @@ class SwitchingFixture : public QivTest {
     });
   }
 
-  HWND panel_ = nullptr;
   HWND typingTarget_ = nullptr;
 };
 
